@@ -1,0 +1,23 @@
+#include "app/banner_strip.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace chemeng::ui {
+
+namespace {
+constexpr int kLeft = 10;
+constexpr int kAboveBottom = 25;
+}  // namespace
+
+BannerStrip::BannerStrip(QWidget* parent) : QWidget(parent) { setObjectName("banner"); }
+
+QSize BannerStrip::sizeHint() const { return {360, 32}; }
+
+void BannerStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPixmap banner(":/banner.png");
+    painter.drawPixmap(kLeft, height() - kAboveBottom, banner);
+}
+
+}  // namespace chemeng::ui

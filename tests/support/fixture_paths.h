@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+
+namespace chemeng::test {
+
+// The repository's data/ directory, as shipped.
+inline std::filesystem::path shippedDataDir() {
+    return std::filesystem::path(CHEMENG_SOURCE_DIR) / "data";
+}
+
+// Small hand-written data sets under tests/fixtures/.
+inline std::filesystem::path fixtureDir(const char* name) {
+    return std::filesystem::path(CHEMENG_FIXTURE_DIR) / name;
+}
+
+// The public reference data beside the repository (../shared/reference-data).
+inline std::filesystem::path referenceDir() { return std::filesystem::path(CHEMENG_REFERENCE_DIR); }
+
+}  // namespace chemeng::test
