@@ -1,14 +1,10 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
-#include <string>
-
 #include "compounds/compound_table.h"
+#include "framework/message_sink.h"
 
 namespace chemeng {
-
-using MessageSink = std::function<void(const std::string& message)>;
 
 // The load sequences of the five compound pages. Each reads the page's files
 // from dataDir in a fixed order into a fresh table and its counts; the first
