@@ -10,9 +10,13 @@ constexpr int kLeft = 10;
 constexpr int kAboveBottom = 25;
 }  // namespace
 
-BannerStrip::BannerStrip(QWidget* parent) : QWidget(parent) { setObjectName("banner"); }
+BannerStrip::BannerStrip(QWidget* parent) : QWidget(parent) {
+    setObjectName("banner");
+}
 
-QSize BannerStrip::sizeHint() const { return {360, 32}; }
+QSize BannerStrip::sizeHint() const {
+    return {360, 32};
+}
 
 void BannerStrip::paintEvent(QPaintEvent*) {
     QPainter painter(this);

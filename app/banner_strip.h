@@ -9,11 +9,11 @@ namespace chemeng::ui {
 // the bottom of the strip.
 class BannerStrip : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BannerStrip(QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

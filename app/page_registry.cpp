@@ -6,18 +6,20 @@ namespace {
 
 // A page with its caption and nothing on it yet.
 class BlankPage : public Page {
-public:
+  public:
     explicit BlankPage(const PageLayout& layout) : m_layout(layout) {}
     const PageLayout& layout() const override { return m_layout; }
     void onNotify(int, Notification) override {}
 
-private:
+  private:
     const PageLayout& m_layout;
 };
 
 template <const PageLayout& layout>
 PageEntry blank() {
-    return {&layout, [](Dialog&, const std::filesystem::path&) { return std::make_unique<BlankPage>(layout); }};
+    return {&layout, [](Dialog&, const std::filesystem::path&) {
+                return std::make_unique<BlankPage>(layout);
+            }};
 }
 
 constexpr PageLayout kPhysicalProperties{"Physical Properties", {}};
@@ -31,8 +33,9 @@ constexpr PageLayout kSteamTables{"Steam Tables", {}};
 
 std::vector<PageEntry> standardPages() {
     return {
-        blank<kPhysicalProperties>(), blank<kHeatCapacities>(), blank<kEnthalpies>(),
-        blank<kDensity>(),            blank<kVaporPressure>(),  blank<kSteamTables>(),
+        blank<kPhysicalProperties>(), blank<kHeatCapacities>(),
+        blank<kEnthalpies>(),         blank<kDensity>(),
+        blank<kVaporPressure>(),      blank<kSteamTables>(),
     };
 }
 

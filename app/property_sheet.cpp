@@ -23,8 +23,9 @@ PropertySheet::PropertySheet(std::vector<PageEntry> entries, std::filesystem::pa
         slot.dialog = std::make_unique<QtDialog>(*entry.layout, presenter);
         slot.page = entry.make(*slot.dialog, dataDir);
         slot.dialog->attach(slot.page.get());
-        m_tabs->addTab(slot.dialog->widget(), QString::fromUtf8(entry.layout->caption.data(),
-                                                                static_cast<qsizetype>(entry.layout->caption.size())));
+        m_tabs->addTab(slot.dialog->widget(),
+                       QString::fromUtf8(entry.layout->caption.data(),
+                                         static_cast<qsizetype>(entry.layout->caption.size())));
         m_pages.push_back(std::move(slot));
     }
     connect(m_tabs, &QTabWidget::currentChanged, this, &PropertySheet::bringToFront);

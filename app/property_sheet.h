@@ -19,7 +19,7 @@ class QtDialog;
 // runs the first time its tab comes to the front.
 class PropertySheet : public QWidget {
     Q_OBJECT
-public:
+  public:
     PropertySheet(std::vector<PageEntry> entries, std::filesystem::path dataDir,
                   MessagePresenter presenter);
     ~PropertySheet() override;
@@ -28,7 +28,7 @@ public:
     int pageCount() const { return static_cast<int>(m_pages.size()); }
     Page& page(int index) const { return *m_pages.at(static_cast<std::size_t>(index)).page; }
 
-private:
+  private:
     void bringToFront(int index);
 
     struct PageSlot {

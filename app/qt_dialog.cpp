@@ -23,7 +23,9 @@ namespace {
 QString toQt(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-std::string fromQt(const QString& text) { return text.toLatin1().toStdString(); }
+std::string fromQt(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 QString labelText(std::string_view label) {
     return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
@@ -106,7 +108,8 @@ void QtDialog::buildControls() {
                 // Check marks are kept by hand: automatic radios within a group,
                 // any pattern the page asks for across groups.
                 radio->setAutoExclusive(false);
-                connect(radio, &QRadioButton::clicked, this, [this, id](bool) { radioClicked(id); });
+                connect(radio, &QRadioButton::clicked, this,
+                        [this, id](bool) { radioClicked(id); });
                 widget = radio;
                 break;
             }

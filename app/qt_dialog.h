@@ -20,7 +20,7 @@ namespace chemeng::ui {
 // their notifications to the page and gives the page the Enter key.
 class QtDialog : public QObject, public Dialog {
     Q_OBJECT
-public:
+  public:
     QtDialog(const PageLayout& layout, MessagePresenter presenter);
     ~QtDialog() override;
 
@@ -40,10 +40,10 @@ public:
     int itemCount(int id) const override;
     void messageBox(const std::string& text) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildControls();
     QWidget* control(int id) const;
     void notify(int id, Notification notification);

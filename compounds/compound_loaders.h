@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+
 #include "compounds/compound_table.h"
 #include "framework/message_sink.h"
 
@@ -11,7 +12,8 @@ namespace chemeng {
 // file that cannot be opened is reported through report and ends the
 // sequence, leaving what was loaded before it.
 
-CompoundTable loadPhysicalPropertiesTable(const std::filesystem::path& dataDir, const MessageSink& report);
+CompoundTable loadPhysicalPropertiesTable(const std::filesystem::path& dataDir,
+                                          const MessageSink& report);
 
 // The Heat Capacities and Enthalpies pages read the same files. Main rows
 // carry no gas range of their own: they get 298-1000 K, except that on the
@@ -22,6 +24,7 @@ CompoundTable loadHeatCapacityTable(const std::filesystem::path& dataDir, GasRan
 
 CompoundTable loadDensityTable(const std::filesystem::path& dataDir, const MessageSink& report);
 
-CompoundTable loadVaporPressureTable(const std::filesystem::path& dataDir, const MessageSink& report);
+CompoundTable loadVaporPressureTable(const std::filesystem::path& dataDir,
+                                     const MessageSink& report);
 
 }  // namespace chemeng

@@ -9,7 +9,7 @@ namespace chemeng {
 // first (at most 700), then the Miscellaneous rows. Cells never filled read as
 // empty texts, also for rows past the filled ones.
 class CompoundTable {
-public:
+  public:
     static constexpr int kCapacity = 1000;
     static constexpr int kMaxMainRows = 700;
 
@@ -28,7 +28,7 @@ public:
     // Heat-capacity pages only: lines taken from the Miscellaneous liquid file.
     int miscLiquidCount = 0;
 
-private:
+  private:
     int m_cellsPerRow;
     std::vector<std::vector<std::string>> m_rows;  // grows as rows are filled
 };

@@ -9,9 +9,9 @@ namespace chemeng {
 
 // How a field's cut text is cleaned before it is stored.
 enum class Cleaning {
-    AsCut,              // unchanged, leading and trailing spaces included
-    BlanksRemoved,      // every space deleted, inner ones too
-    BlanksNYRemoved,    // spaces, then every capital N and capital Y deleted
+    AsCut,            // unchanged, leading and trailing spaces included
+    BlanksRemoved,    // every space deleted, inner ones too
+    BlanksNYRemoved,  // spaces, then every capital N and capital Y deleted
 };
 
 // A window of a line: 0-based start and length, clipped at the line's end.

@@ -5,24 +5,58 @@ namespace chemeng {
 
 namespace PhysPropsCell {
 enum : int {
-    Name, Formula, MolecularWeight, BoilingPoint, FreezingPoint, CriticalTemperature,
-    CriticalPressure, CriticalVolume, CriticalCompressibility, AcentricFactor,
-    EnthalpyOfFormation, MiscEnthalpyOfVaporization, EnthalpyOfVaporization,
-    SecondHvap, ThirdHvap, FourthHvap,
+    Name,
+    Formula,
+    MolecularWeight,
+    BoilingPoint,
+    FreezingPoint,
+    CriticalTemperature,
+    CriticalPressure,
+    CriticalVolume,
+    CriticalCompressibility,
+    AcentricFactor,
+    EnthalpyOfFormation,
+    MiscEnthalpyOfVaporization,
+    EnthalpyOfVaporization,
+    SecondHvap,
+    ThirdHvap,
+    FourthHvap,
 };
 inline constexpr int kCount = 23;  // room as the table was laid out; 16 are used
 }  // namespace PhysPropsCell
 
 namespace HeatCapacityCell {
 enum : int {
-    Name, Formula, MolecularWeight, GasA, GasB, GasC, GasD, LiquidA, LiquidB, LiquidC,
-    LiquidTmin, LiquidTmax, GasTmin, GasTmax,
+    Name,
+    Formula,
+    MolecularWeight,
+    GasA,
+    GasB,
+    GasC,
+    GasD,
+    LiquidA,
+    LiquidB,
+    LiquidC,
+    LiquidTmin,
+    LiquidTmax,
+    GasTmin,
+    GasTmax,
 };
 inline constexpr int kCount = 14;
 }  // namespace HeatCapacityCell
 
 namespace DensityCell {
-enum : int { Name, Formula, MolecularWeight, A, B, Tc, Tmin, LiquidDensityTemperature, LiquidDensity };
+enum : int {
+    Name,
+    Formula,
+    MolecularWeight,
+    A,
+    B,
+    Tc,
+    Tmin,
+    LiquidDensityTemperature,
+    LiquidDensity
+};
 inline constexpr int kCount = 9;
 }  // namespace DensityCell
 

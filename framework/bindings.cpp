@@ -5,9 +5,13 @@
 
 namespace chemeng {
 
-void Bindings::bind(int controlId, const std::string* text) { m_bindings.push_back({controlId, text}); }
+void Bindings::bind(int controlId, const std::string* text) {
+    m_bindings.push_back({controlId, text});
+}
 
-void Bindings::bind(int controlId, const double* value) { m_bindings.push_back({controlId, value}); }
+void Bindings::bind(int controlId, const double* value) {
+    m_bindings.push_back({controlId, value});
+}
 
 void Bindings::push(Dialog& dialog) const {
     for (const Binding& binding : m_bindings) {

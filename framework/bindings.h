@@ -12,13 +12,13 @@ class Dialog;
 // bound member into its control, texts as held and doubles in the general
 // format (see formatGeneral).
 class Bindings {
-public:
+  public:
     void bind(int controlId, const std::string* text);
     void bind(int controlId, const double* value);
 
     void push(Dialog& dialog) const;
 
-private:
+  private:
     struct Binding {
         int controlId;
         std::variant<const std::string*, const double*> member;

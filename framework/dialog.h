@@ -9,7 +9,7 @@ namespace chemeng {
 // implements this over real widgets; tests use a recording double; the
 // command line uses a headless one. No Qt type appears here.
 class Dialog {
-public:
+  public:
     virtual ~Dialog() = default;
 
     // Current text of an edit (what the user typed, or what was last shown).

@@ -12,16 +12,20 @@ using Buffer = std::array<char, 400>;
 
 std::string print(double value, std::chars_format format, int precision) {
     Buffer buffer;
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format,
-                                      precision);
+    auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
     if (error != std::errc{}) return {};
     return std::string(buffer.data(), end);
 }
 
 }  // namespace
 
-std::string formatGeneral(double value) { return print(value, std::chars_format::general, 15); }
+std::string formatGeneral(double value) {
+    return print(value, std::chars_format::general, 15);
+}
 
-std::string formatFixed3(double value) { return print(value, std::chars_format::fixed, 3); }
+std::string formatFixed3(double value) {
+    return print(value, std::chars_format::fixed, 3);
+}
 
 }  // namespace chemeng

@@ -9,7 +9,7 @@ struct PageLayout;
 // A page of the property sheet: its state and operations. The window around
 // it is reached only through the Dialog the page was built with.
 class Page {
-public:
+  public:
     virtual ~Page() = default;
 
     virtual const PageLayout& layout() const = 0;

@@ -18,13 +18,13 @@ enum class ControlKind {
 // Flags that change a control's behaviour or look.
 enum ControlFlag : unsigned {
     kNone = 0,
-    kSorted = 1u << 0,     // combo/list inserts items in sorted place
-    kReadOnly = 1u << 1,   // edit starts read-only
-    kCentered = 1u << 2,   // edit text centred
-    kRight = 1u << 3,      // edit text right-aligned
-    kNoBorder = 1u << 4,   // edit without frame
-    kNewGroup = 1u << 5,   // radio starts an independent group
-    kBold = 1u << 6,       // label emphasised (headings)
+    kSorted = 1u << 0,    // combo/list inserts items in sorted place
+    kReadOnly = 1u << 1,  // edit starts read-only
+    kCentered = 1u << 2,  // edit text centred
+    kRight = 1u << 3,     // edit text right-aligned
+    kNoBorder = 1u << 4,  // edit without frame
+    kNewGroup = 1u << 5,  // radio starts an independent group
+    kBold = 1u << 6,      // label emphasised (headings)
 };
 
 // One control of a page: identity, kind, caption, and its cell in the page's

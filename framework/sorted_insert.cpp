@@ -12,18 +12,17 @@ unsigned char foldCase(char c) {
 }
 
 bool sortsBefore(std::string_view a, std::string_view b) {
-    const bool folded = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return foldCase(x) < foldCase(y); });
+    const bool folded =
+        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                     [](char x, char y) { return foldCase(x) < foldCase(y); });
     if (folded) return true;
-    const bool foldedAfter = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(),
-        [](char x, char y) { return foldCase(x) < foldCase(y); });
+    const bool foldedAfter =
+        std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
+                                     [](char x, char y) { return foldCase(x) < foldCase(y); });
     if (foldedAfter) return false;
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-        });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
 }
 
 }  // namespace

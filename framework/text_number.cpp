@@ -8,7 +8,9 @@ namespace chemeng {
 
 namespace {
 
-bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isCSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) return false;
@@ -90,7 +92,8 @@ double parseLeadingNumber(std::string_view text) {
         if (!hex) rest = rest.substr(0, numberLength(rest, false));
         if (rest.empty()) return 0.0;
         const auto format = hex ? std::chars_format::hex : std::chars_format::general;
-        auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude, format);
+        auto [end, error] =
+            std::from_chars(rest.data(), rest.data() + rest.size(), magnitude, format);
         if (error == std::errc::result_out_of_range) {
             magnitude = outOfRangeValue(rest, hex);
         } else if (error != std::errc{}) {

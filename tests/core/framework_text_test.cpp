@@ -19,13 +19,17 @@ struct ParseCase {
 
 TEST(ParseLeadingNumber, ReadsTheLeadingNumberLikeAtof) {
     const ParseCase cases[] = {
-        {"25", 25.0},          {"  -12.5e1xyz", -125.0}, {"+.5", 0.5},
-        {"7.", 7.0},           {"1e", 1.0},              {"1e+", 1.0},
-        {"abc", 0.0},          {"", 0.0},                {"   ", 0.0},
-        {"-", 0.0},            {".", 0.0},               {"0x10", 16.0},
-        {"0x1p3", 8.0},        {"0x", 0.0},              {"0xg", 0.0},
-        {"1e-320", 1e-320},    {"12,5", 12.0},           {"\t\n 3", 3.0},
-        {"1e-400", 0.0},       {"298.15 K", 298.15},     {"-0", 0.0},
+        {"25", 25.0},    {"  -12.5e1xyz", -125.0},
+        {"+.5", 0.5},    {"7.", 7.0},
+        {"1e", 1.0},     {"1e+", 1.0},
+        {"abc", 0.0},    {"", 0.0},
+        {"   ", 0.0},    {"-", 0.0},
+        {".", 0.0},      {"0x10", 16.0},
+        {"0x1p3", 8.0},  {"0x", 0.0},
+        {"0xg", 0.0},    {"1e-320", 1e-320},
+        {"12,5", 12.0},  {"\t\n 3", 3.0},
+        {"1e-400", 0.0}, {"298.15 K", 298.15},
+        {"-0", 0.0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(parseLeadingNumber(c.text), c.expected) << '"' << c.text << '"';
@@ -64,8 +68,8 @@ TEST(NumberFormat, FixedFormatHasThreeDecimals) {
     EXPECT_EQ(formatFixed3(29.1), "29.100");
     EXPECT_EQ(formatFixed3(0.0), "0.000");
     EXPECT_EQ(formatFixed3(-2.5), "-2.500");
-    EXPECT_EQ(formatFixed3(0.0005), "0.001");   // 0.0005 is stored slightly above
-    EXPECT_EQ(formatFixed3(1.0005), "1.000");   // 1.0005 is stored slightly below
+    EXPECT_EQ(formatFixed3(0.0005), "0.001");  // 0.0005 is stored slightly above
+    EXPECT_EQ(formatFixed3(1.0005), "1.000");  // 1.0005 is stored slightly below
     EXPECT_EQ(formatFixed3(1e20), "100000000000000000000.000");
 }
 
@@ -92,8 +96,8 @@ TEST(SortedInsert, OrdersAlphabeticallyIgnoringCaseAndKeepsDuplicates) {
     for (const char* name : {"METHANE", "acetone", "ETHANE", "Benzene", "ETHANE", "1-BUTENE"}) {
         addListItem(items, name, true);
     }
-    EXPECT_EQ(items, (std::vector<std::string>{"1-BUTENE", "acetone", "Benzene", "ETHANE",
-                                               "ETHANE", "METHANE"}));
+    EXPECT_EQ(items, (std::vector<std::string>{"1-BUTENE", "acetone", "Benzene", "ETHANE", "ETHANE",
+                                               "METHANE"}));
     std::vector<std::string> unsorted;
     addListItem(unsorted, "b", false);
     EXPECT_EQ(addListItem(unsorted, "a", false), 1u);

@@ -15,6 +15,8 @@ inline std::filesystem::path fixtureDir(const char* name) {
 }
 
 // The public reference data beside the repository (../shared/reference-data).
-inline std::filesystem::path referenceDir() { return std::filesystem::path(CHEMENG_REFERENCE_DIR); }
+inline std::filesystem::path referenceDir() {
+    return std::filesystem::path(CHEMENG_REFERENCE_DIR);
+}
 
 }  // namespace chemeng::test

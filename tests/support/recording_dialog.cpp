@@ -14,7 +14,8 @@ const std::vector<std::string> kNoItems;
 RecordingDialog::ControlState& RecordingDialog::state(int id) {
     auto [it, inserted] = m_controls.try_emplace(id);
     if (inserted) {
-        if (const ControlSpec* spec = m_layout.find(id)) it->second.readOnly = (spec->flags & kReadOnly) != 0;
+        if (const ControlSpec* spec = m_layout.find(id))
+            it->second.readOnly = (spec->flags & kReadOnly) != 0;
     }
     return it->second;
 }
@@ -29,16 +30,22 @@ std::string RecordingDialog::windowText(int id) const {
     return s == nullptr ? std::string{} : s->text;
 }
 
-void RecordingDialog::setWindowText(int id, const std::string& text) { state(id).text = text; }
+void RecordingDialog::setWindowText(int id, const std::string& text) {
+    state(id).text = text;
+}
 
-void RecordingDialog::setChecked(int id, bool checked) { state(id).checked = checked; }
+void RecordingDialog::setChecked(int id, bool checked) {
+    state(id).checked = checked;
+}
 
 bool RecordingDialog::isChecked(int id) const {
     const ControlState* s = find(id);
     return s != nullptr && s->checked;
 }
 
-void RecordingDialog::setReadOnly(int id, bool readOnly) { state(id).readOnly = readOnly; }
+void RecordingDialog::setReadOnly(int id, bool readOnly) {
+    state(id).readOnly = readOnly;
+}
 
 bool RecordingDialog::isReadOnly(int id) const {
     if (const ControlState* s = find(id)) return s->readOnly;
@@ -49,7 +56,8 @@ bool RecordingDialog::isReadOnly(int id) const {
 void RecordingDialog::addItem(int id, const std::string& text) {
     const ControlSpec* spec = m_layout.find(id);
     ControlState& s = state(id);
-    const std::size_t index = addListItem(s.items, text, spec != nullptr && (spec->flags & kSorted) != 0);
+    const std::size_t index =
+        addListItem(s.items, text, spec != nullptr && (spec->flags & kSorted) != 0);
     if (s.current >= static_cast<int>(index)) ++s.current;
 }
 
@@ -74,7 +82,9 @@ int RecordingDialog::itemCount(int id) const {
     return s == nullptr ? 0 : static_cast<int>(s->items.size());
 }
 
-void RecordingDialog::messageBox(const std::string& text) { m_messages.push_back(text); }
+void RecordingDialog::messageBox(const std::string& text) {
+    m_messages.push_back(text);
+}
 
 void RecordingDialog::type(int id, const std::string& text) {
     if (!isReadOnly(id)) state(id).text = text;
@@ -106,7 +116,9 @@ void RecordingDialog::doubleClick(int id, int index) {
     if (m_page != nullptr) m_page->onNotify(id, Notification::DoubleClick);
 }
 
-bool RecordingDialog::pressEnter() { return m_page != nullptr && m_page->onEnterKey(); }
+bool RecordingDialog::pressEnter() {
+    return m_page != nullptr && m_page->onEnterKey();
+}
 
 const std::vector<std::string>& RecordingDialog::items(int id) const {
     const ControlState* s = find(id);

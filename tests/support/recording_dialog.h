@@ -14,7 +14,7 @@ namespace chemeng::test {
 // in memory, records the messages a page shows, and can play a user's clicks,
 // selections and typing (routing them to the page as the real window does).
 class RecordingDialog : public Dialog {
-public:
+  public:
     explicit RecordingDialog(const PageLayout& layout) : m_layout(layout) {}
 
     void attach(Page& page) { m_page = &page; }
@@ -50,7 +50,7 @@ public:
     const std::vector<std::string>& messages() const { return m_messages; }
     std::vector<std::string> takeMessages();
 
-private:
+  private:
     struct ControlState {
         std::string text;
         bool checked = false;

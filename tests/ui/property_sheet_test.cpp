@@ -1,3 +1,5 @@
+#include "app/property_sheet.h"
+
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -5,14 +7,13 @@
 #include <QWidget>
 
 #include "app/page_registry.h"
-#include "app/property_sheet.h"
 #include "ui_test_support.h"
 
 using namespace chemeng::ui;
 
 class PropertySheetTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { test::installModalGuard(); }
 
     void showsTheSixTabsInOrderWithTheFirstInFront() {

@@ -14,7 +14,8 @@ namespace chemeng::ui::test {
 struct MessageLog {
     QStringList messages;
     MessagePresenter presenter() {
-        return [this](QWidget*, const std::string& text) { messages << QString::fromStdString(text); };
+        return
+            [this](QWidget*, const std::string& text) { messages << QString::fromStdString(text); };
     }
 };
 
