@@ -1,17 +1,17 @@
-#include "support/recording_dialog.h"
+#include "framework/headless_dialog.h"
 
 #include <algorithm>
 
 #include "framework/radio_groups.h"
 #include "framework/sorted_insert.h"
 
-namespace chemeng::test {
+namespace chemeng {
 
 namespace {
 const std::vector<std::string> kNoItems;
 }
 
-RecordingDialog::ControlState& RecordingDialog::state(int id) {
+HeadlessDialog::ControlState& HeadlessDialog::state(int id) {
     auto [it, inserted] = m_controls.try_emplace(id);
     if (inserted) {
         if (const ControlSpec* spec = m_layout.find(id))
@@ -20,40 +20,40 @@ RecordingDialog::ControlState& RecordingDialog::state(int id) {
     return it->second;
 }
 
-const RecordingDialog::ControlState* RecordingDialog::find(int id) const {
+const HeadlessDialog::ControlState* HeadlessDialog::find(int id) const {
     const auto it = m_controls.find(id);
     return it == m_controls.end() ? nullptr : &it->second;
 }
 
-std::string RecordingDialog::windowText(int id) const {
+std::string HeadlessDialog::windowText(int id) const {
     const ControlState* s = find(id);
     return s == nullptr ? std::string{} : s->text;
 }
 
-void RecordingDialog::setWindowText(int id, const std::string& text) {
+void HeadlessDialog::setWindowText(int id, const std::string& text) {
     state(id).text = text;
 }
 
-void RecordingDialog::setChecked(int id, bool checked) {
+void HeadlessDialog::setChecked(int id, bool checked) {
     state(id).checked = checked;
 }
 
-bool RecordingDialog::isChecked(int id) const {
+bool HeadlessDialog::isChecked(int id) const {
     const ControlState* s = find(id);
     return s != nullptr && s->checked;
 }
 
-void RecordingDialog::setReadOnly(int id, bool readOnly) {
+void HeadlessDialog::setReadOnly(int id, bool readOnly) {
     state(id).readOnly = readOnly;
 }
 
-bool RecordingDialog::isReadOnly(int id) const {
+bool HeadlessDialog::isReadOnly(int id) const {
     if (const ControlState* s = find(id)) return s->readOnly;
     const ControlSpec* spec = m_layout.find(id);
     return spec != nullptr && (spec->flags & kReadOnly) != 0;
 }
 
-void RecordingDialog::addItem(int id, const std::string& text) {
+void HeadlessDialog::addItem(int id, const std::string& text) {
     const ControlSpec* spec = m_layout.find(id);
     ControlState& s = state(id);
     const std::size_t index =
@@ -61,36 +61,36 @@ void RecordingDialog::addItem(int id, const std::string& text) {
     if (s.current >= static_cast<int>(index)) ++s.current;
 }
 
-void RecordingDialog::setCurrentIndex(int id, int index) {
+void HeadlessDialog::setCurrentIndex(int id, int index) {
     ControlState& s = state(id);
     s.current = (index >= 0 && index < static_cast<int>(s.items.size())) ? index : -1;
 }
 
-int RecordingDialog::currentIndex(int id) const {
+int HeadlessDialog::currentIndex(int id) const {
     const ControlState* s = find(id);
     return s == nullptr ? -1 : s->current;
 }
 
-std::string RecordingDialog::currentText(int id) const {
+std::string HeadlessDialog::currentText(int id) const {
     const ControlState* s = find(id);
     if (s == nullptr || s->current < 0) return {};
     return s->items[static_cast<std::size_t>(s->current)];
 }
 
-int RecordingDialog::itemCount(int id) const {
+int HeadlessDialog::itemCount(int id) const {
     const ControlState* s = find(id);
     return s == nullptr ? 0 : static_cast<int>(s->items.size());
 }
 
-void RecordingDialog::messageBox(const std::string& text) {
+void HeadlessDialog::messageBox(const std::string& text) {
     m_messages.push_back(text);
 }
 
-void RecordingDialog::type(int id, const std::string& text) {
+void HeadlessDialog::type(int id, const std::string& text) {
     if (!isReadOnly(id)) state(id).text = text;
 }
 
-void RecordingDialog::click(int id) {
+void HeadlessDialog::click(int id) {
     const ControlSpec* spec = m_layout.find(id);
     if (spec != nullptr && spec->kind == ControlKind::RadioButton) {
         for (int other : radioGroupOf(m_layout, id)) setChecked(other, other == id);
@@ -98,12 +98,12 @@ void RecordingDialog::click(int id) {
     if (m_page != nullptr) m_page->onNotify(id, Notification::Clicked);
 }
 
-void RecordingDialog::choose(int id, int index) {
+void HeadlessDialog::choose(int id, int index) {
     setCurrentIndex(id, index);
     if (m_page != nullptr) m_page->onNotify(id, Notification::SelectionChange);
 }
 
-bool RecordingDialog::chooseText(int id, const std::string& text) {
+bool HeadlessDialog::chooseText(int id, const std::string& text) {
     const auto& list = items(id);
     const auto it = std::find(list.begin(), list.end(), text);
     if (it == list.end()) return false;
@@ -111,24 +111,24 @@ bool RecordingDialog::chooseText(int id, const std::string& text) {
     return true;
 }
 
-void RecordingDialog::doubleClick(int id, int index) {
+void HeadlessDialog::doubleClick(int id, int index) {
     setCurrentIndex(id, index);
     if (m_page != nullptr) m_page->onNotify(id, Notification::DoubleClick);
 }
 
-bool RecordingDialog::pressEnter() {
+bool HeadlessDialog::pressEnter() {
     return m_page != nullptr && m_page->onEnterKey();
 }
 
-const std::vector<std::string>& RecordingDialog::items(int id) const {
+const std::vector<std::string>& HeadlessDialog::items(int id) const {
     const ControlState* s = find(id);
     return s == nullptr ? kNoItems : s->items;
 }
 
-std::vector<std::string> RecordingDialog::takeMessages() {
+std::vector<std::string> HeadlessDialog::takeMessages() {
     std::vector<std::string> taken;
     taken.swap(m_messages);
     return taken;
 }
 
-}  // namespace chemeng::test
+}  // namespace chemeng
