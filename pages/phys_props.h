@@ -1,0 +1,86 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "compounds/compound_picker.h"
+#include "compounds/compound_table.h"
+#include "framework/bindings.h"
+#include "framework/dialog.h"
+#include "framework/page.h"
+
+namespace chemeng {
+
+// Control numbers of the Physical Properties page.
+namespace PhysPropsCtl {
+enum : int {
+    GroupAtoD = 1001,
+    GroupEtoH = 1002,
+    GroupItoL = 1004,
+    GroupRtoX = 1005,
+    GroupMtoQ = 1006,
+    Name = 1007,
+    Formula = 1008,
+    BoilingPoint = 1009,
+    MolecularWeight = 1010,
+    CompoundsHeading = 1011,
+    MainFormulas = 1012,
+    MiscNames = 1013,
+    FreezingPoint = 1020,
+    CriticalTemperature = 1022,
+    CriticalPressure = 1023,
+    CriticalVolume = 1024,
+    CriticalDensity = 1028,
+    CriticalCompressibility = 1029,
+    AcentricFactor = 1030,
+    EnthalpyOfFormation = 1075,
+    EnthalpyOfVaporization = 1077,
+    MiscFormulas = 1078,
+};
+}  // namespace PhysPropsCtl
+
+// The constants of a pure compound: the user picks a compound and the page
+// shows what the data files hold for it, plus the critical density worked
+// out from molecular weight and critical volume. Nothing is typed or
+// computed on request, so Enter does nothing here.
+class CPhysProps : public Page {
+  public:
+    CPhysProps(Dialog& dialog, std::filesystem::path dataDir);
+    CPhysProps(const CPhysProps&) = delete;
+    CPhysProps& operator=(const CPhysProps&) = delete;
+
+    const PageLayout& layout() const override;
+    void onInitDialog() override;
+    void onNotify(int controlId, Notification notification) override;
+    bool onEnterKey() override;
+
+    // Molecular weight over critical volume of the compound last shown
+    // (not finite when the volume is missing).
+    double criticalDensity() const { return m_criticalDensity; }
+
+  private:
+    void showRow(int row);
+
+    Dialog& m_dialog;
+    std::filesystem::path m_dataDir;
+    CompoundTable m_table;
+    CompoundPicker m_picker;
+    Bindings m_bindings;
+
+    std::string m_name;
+    std::string m_formula;
+    std::string m_molecularWeight;
+    std::string m_freezingPoint;
+    std::string m_boilingPoint;
+    std::string m_criticalTemperature;
+    std::string m_criticalPressure;
+    std::string m_criticalVolume;
+    std::string m_criticalDensityText;
+    std::string m_criticalCompressibility;
+    std::string m_acentricFactor;
+    std::string m_enthalpyOfFormation;
+    std::string m_enthalpyOfVaporization;
+    double m_criticalDensity = 0.0;
+};
+
+}  // namespace chemeng
