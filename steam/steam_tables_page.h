@@ -1,0 +1,176 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+#include "framework/bindings.h"
+#include "framework/page.h"
+#include "steam/saturation_table.h"
+#include "steam/steam_units.h"
+
+namespace chemeng {
+
+class Dialog;
+
+// Control numbers of the Steam Tables page.
+namespace SteamTablesCtl {
+enum : int {
+    SuperheatedMode = 1035,
+    SaturationMode = 1030,
+    TemperatureChoice = 1031,
+    Temperature = 1028,
+    Celsius = 1024,
+    Fahrenheit = 1025,
+    Kelvin = 1036,
+    PressureChoice = 1037,
+    Pressure = 1019,
+    KPa = 1032,
+    Bar = 1033,
+    MmHg = 1034,
+    InHg = 1101,
+    Atm = 1102,
+    Psia = 1103,
+    QualityChoice = 1039,
+    Quality = 1042,
+    EnthalpyChoice = 1040,
+    LiquidEnthalpy = 1044,
+    VapourEnthalpy = 1045,
+    MixtureEnthalpy = 1051,
+    EnergyChoice = 1041,
+    LiquidEnergy = 1023,
+    VapourEnergy = 1029,
+    MixtureEnergy = 1052,
+    VolumeChoice = 1043,
+    LiquidVolume = 1047,
+    VapourVolume = 1048,
+    MixtureVolume = 1053,
+    American = 1049,
+    SI = 1046,
+    Ok = 1054,
+    Clear = 1050,
+};
+}  // namespace SteamTablesCtl
+
+// The page's numeric results: what Compute and the solvers fill and Compute
+// formats. Units depend on the step (see Compute).
+struct SteamResults {
+    double temperature = 0.0;
+    double pressure = 0.0;
+    double liquidEnthalpy = 0.0;
+    double vapourEnthalpy = 0.0;
+    double mixtureEnthalpy = 0.0;
+    double liquidEnergy = 0.0;
+    double vapourEnergy = 0.0;
+    double mixtureEnergy = 0.0;
+    double liquidVolume = 0.0;
+    double vapourVolume = 0.0;
+    double mixtureVolume = 0.0;
+    double quality = 0.0;  // percent
+};
+
+// What the page shows in its twelve edits.
+struct SteamTexts {
+    std::string temperature;
+    std::string pressure;
+    std::string quality;
+    std::string liquidEnthalpy;
+    std::string vapourEnthalpy;
+    std::string mixtureEnthalpy;
+    std::string liquidEnergy;
+    std::string vapourEnergy;
+    std::string mixtureEnergy;
+    std::string liquidVolume;
+    std::string vapourVolume;
+    std::string mixtureVolume;
+};
+
+// Saturation choice: which single property a saturation calculation starts
+// from.
+enum SaturationChoice : int {
+    kNoProperty = -1,
+    kTemperature = 0,
+    kPressure = 1,
+    kEnthalpy = 2,
+    kInternalEnergy = 3,
+    kVolume = 4,
+};
+
+// Pair codes of superheated mode.
+enum PairCode : int {
+    kPairTP = 1,
+    kPairTV = 2,
+    kPairTH = 3,
+    kPairTU = 4,
+    kPairPV = 5,
+    kPairPH = 6,
+    kPairPU = 7,
+    kPairIncomplete = 100,
+};
+
+// The Steam Tables page: saturated properties from one property (or a
+// temperature or pressure with a quality), and single-phase or saturated
+// properties from a pair, in American or SI units.
+class CSteamTables : public Page {
+  public:
+    // Reads <dataDir>/sat.txt at once; a missing file is reported through the
+    // dialog and leaves the table empty.
+    CSteamTables(Dialog& dialog, std::filesystem::path dataDir);
+
+    const PageLayout& layout() const override;
+    void onInitDialog() override;
+    void onNotify(int controlId, Notification notification) override;
+    bool onEnterKey() override;
+
+    // --- state, for tests and the window ---
+    bool superheatedMode() const { return m_superheated != 0; }
+    int saturationChoice() const { return m_saturationChoice; }
+    bool qualityChosen() const { return m_qualityChosen != 0; }
+    int pairCode() const { return m_pairCode; }
+    const SteamUnits& units() const { return m_units; }
+    const SteamResults& results() const { return m_results; }
+    const SteamTexts& texts() const { return m_texts; }
+    const SaturationTable& saturationTable() const { return m_table; }
+
+    // OK and Enter.
+    void Compute();
+    // Picks the tabulated row for a typed liquid enthalpy (2), liquid internal
+    // energy (3) or vapour volume (4); false after its message.
+    bool LookUpSaturationRow(int property);
+
+  private:
+    // Superheated choice flags, in this order.
+    enum Flag : std::size_t { kFlagT, kFlagP, kFlagH, kFlagV, kFlagU, kFlagX, kFlagCount };
+
+    void toggleProperty(int radio);
+    void toggleQuality();
+    void setSuperheatedMode(bool on);
+    void Refresh();
+    void Clear();
+
+    // Each is false when it stopped after a message and nothing is to be shown.
+    bool computeSaturationAtTemperature(bool withQuality, double x);
+    bool computeSaturationAtPressure(bool withQuality, double x);
+    bool computeSuperheated();
+    void mixByQuality(double x);
+    void toAmericanGrid();
+    void showResults();
+    void lockAllEdits();
+
+    Dialog& m_dialog;
+    Bindings m_bindings;
+    SaturationTable m_table;
+
+    int m_superheated = 0;
+    int m_saturationChoice = kTemperature;
+    int m_qualityChosen = 0;
+    std::array<int, kFlagCount> m_flags{};
+    int m_pairCode = kPairIncomplete;
+    SteamUnits m_units;
+
+    SteamTexts m_texts;
+    SteamResults m_results;
+};
+
+}  // namespace chemeng

@@ -1,0 +1,53 @@
+#pragma once
+
+// Units of the steam page and the conversions the whole steam subsystem
+// shares. Inside the subsystem everything works in K, kPa, kJ/kg and m³/kg;
+// the factors are the stored values this program has always used (the
+// pressure factors follow from 1 atm = 101.3 kPa = 760 mmHg = 29.92 inHg =
+// 14.7 psia).
+namespace chemeng {
+
+enum class TemperatureUnit : int { Celsius = 0, Fahrenheit = 1, Kelvin = 2 };
+enum class PressureUnit : int { KPa = 0, Bar = 1, MmHg = 2, InHg = 3, Atm = 4, Psia = 5 };
+// American: Btu/lb and ft³/lb; SI: kJ/kg and m³/kg.
+enum class UnitSystem : int { American = 0, SI = 1 };
+
+struct SteamUnits {
+    UnitSystem system = UnitSystem::American;
+    TemperatureUnit temperature = TemperatureUnit::Celsius;
+    PressureUnit pressure = PressureUnit::KPa;
+};
+
+namespace steam_units {
+
+// Most of the page converts °C and °F with 273.16; the (T, P) solver and the
+// °F display of a tabulated row use 273.15.
+inline constexpr double kIcePoint_K = 273.16;
+inline constexpr double kZeroCelsius_K = 273.15;
+inline constexpr double kKelvinPerFahrenheit = 0.5555555555555556;
+inline constexpr double kFahrenheitPerKelvin = 1.8;
+
+inline constexpr double kKJPerKgPerBtuPerLb = 2.326;
+inline constexpr double kBtuPerLbPerKJPerKg = 0.42992261392949266;
+// Not exact inverses: the first is rounded to eight digits.
+inline constexpr double kM3PerKgPerFt3PerLb = 0.06242796;
+inline constexpr double kFt3PerLbPerM3PerKg = 16.018463521793763;
+
+// The English-unit formulation's pressures: kPa → psia on the way in, psia →
+// kPa on the way out (two separately rounded factors).
+inline constexpr double kPsiaPerKPa = 0.1450377;
+inline constexpr double kKPaPerPsia = 6.89475908677537;
+
+double temperatureToKelvin(double t, TemperatureUnit unit, double offset_K = kIcePoint_K);
+// fahrenheitOffset_K lets the one °F display that uses 273.15 say so.
+double temperatureFromKelvin(double t_K, TemperatureUnit unit,
+                             double fahrenheitOffset_K = kIcePoint_K);
+// °F from K and back as the English-unit formulation is fed and read.
+double kelvinToFahrenheit(double t_K, double offset_K = kIcePoint_K);
+double fahrenheitToKelvin(double t_F, double offset_K = kIcePoint_K);
+
+double pressureToKPa(double p, PressureUnit unit);
+double pressureFromKPa(double p_kPa, PressureUnit unit);
+
+}  // namespace steam_units
+}  // namespace chemeng
