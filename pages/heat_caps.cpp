@@ -1,0 +1,100 @@
+#include "pages/heat_caps.h"
+
+#include <cmath>
+#include <utility>
+
+#include "framework/text_number.h"
+#include "resources/layouts/heat_caps_layout.h"
+
+namespace chemeng {
+
+namespace {
+constexpr const char* kInputTemperature = "Input Temperature";
+constexpr const char* kNoResult = "This compound doesn't have the result";
+constexpr const char* kOutOfRange = "Out of Range";
+constexpr const char* kNoData = "No Data Available for this compound";
+
+// This page has always taken 0 °C as 273 K.
+constexpr double kCelsiusOffset_K = 273.0;
+}  // namespace
+
+CHeatCaps::CHeatCaps(Dialog& dialog, std::filesystem::path dataDir)
+    : m_dialog(dialog), m_compounds(dialog, std::move(dataDir), GasRangeRule::CarbonOxidesWide) {
+    using namespace HeatCapsCtl;
+    m_bindings.bind(Name, &m_compounds.name());
+    m_bindings.bind(Formula, &m_compounds.formula());
+    m_bindings.bind(MolecularWeight, &m_compounds.molecularWeight());
+    m_bindings.bind(Temperature, &m_temperatureText);
+    m_bindings.bind(Cp, &m_cp);
+    m_bindings.bind(GasA, &m_gas.a);
+    m_bindings.bind(GasB, &m_gas.b);
+    m_bindings.bind(GasC, &m_gas.c);
+    m_bindings.bind(GasD, &m_gas.d);
+    m_bindings.bind(LiquidA, &m_liquid.a);
+    m_bindings.bind(LiquidB, &m_liquid.b);
+    m_bindings.bind(LiquidC, &m_liquid.c);
+    m_bindings.bind(GasTmin, &m_gas.tmin_K);
+    m_bindings.bind(GasTmax, &m_gas.tmax_K);
+    m_bindings.bind(LiquidTmin, &m_liquid.tmin_K);
+    m_bindings.bind(LiquidTmax, &m_liquid.tmax_K);
+}
+
+const PageLayout& CHeatCaps::layout() const {
+    return heatCapsLayout();
+}
+
+void CHeatCaps::onInitDialog() {
+    m_bindings.push(m_dialog);
+    m_compounds.initialise();
+}
+
+void CHeatCaps::onNotify(int controlId, Notification notification) {
+    if (controlId == HeatCapsCtl::Ok && notification == Notification::Clicked) {
+        compute();
+    } else if (m_compounds.onNotify(controlId, notification)) {
+        showCompound();
+    }
+}
+
+bool CHeatCaps::onEnterKey() {
+    compute();
+    return true;
+}
+
+void CHeatCaps::showCompound() {
+    m_gas = m_compounds.gas();
+    m_liquid = m_compounds.liquid();
+    // Showing the compound rewrites every bound edit; a temperature typed but
+    // not yet computed stays as typed.
+    m_temperatureText = m_dialog.windowText(HeatCapsCtl::Temperature);
+    m_bindings.push(m_dialog);
+}
+
+void CHeatCaps::compute() {
+    m_temperatureText = m_dialog.windowText(HeatCapsCtl::Temperature);
+    double cp = m_cp;  // stays the held result unless the polynomial is reached
+    if (m_temperatureText.empty()) {
+        m_dialog.messageBox(kInputTemperature);
+    } else {
+        const double t_K = temperatureToKelvin(parseLeadingNumber(m_temperatureText),
+                                               m_compounds.temperatureUnit(), kCelsiusOffset_K);
+        const bool gas = m_compounds.phase() == Phase::Gas;
+        const PhaseCoefficients& k = gas ? m_gas : m_liquid;
+        if (k.tmin_K == 0.0 && k.tmax_K == 0.0) {
+            m_dialog.messageBox(kNoResult);
+        } else if (!std::isfinite(t_K) || t_K < k.tmin_K || t_K > k.tmax_K) {
+            // Both bounds inclusive. A text read as nan or inf is no
+            // temperature at all and is refused the same way.
+            m_dialog.messageBox(kOutOfRange);
+        } else {
+            if (k.a == 0.0 && k.b == 0.0 && k.c == 0.0 && k.d == 0.0) m_dialog.messageBox(kNoData);
+            cp = gas ? ((k.d * t_K + k.c) * t_K + k.b) * t_K + k.a : (k.c * t_K + k.b) * t_K + k.a;
+        }
+    }
+    // The result is rounded whether or not it was computed now; a held
+    // result is already in thousandths and stays as it is.
+    roundIntoResult(cp, m_cp, m_dialog);
+    m_bindings.push(m_dialog);
+}
+
+}  // namespace chemeng
