@@ -1,5 +1,12 @@
 #include "app/page_registry.h"
 
+#include "pages/density.h"
+#include "pages/phys_props.h"
+#include "resources/layouts/density_layout.h"
+#include "resources/layouts/phys_props_layout.h"
+#include "resources/layouts/steam_tables_layout.h"
+#include "steam/steam_tables_page.h"
+
 namespace chemeng::ui {
 
 namespace {
@@ -22,20 +29,27 @@ PageEntry blank() {
             }};
 }
 
-constexpr PageLayout kPhysicalProperties{"Physical Properties", {}};
+template <class PageClass>
+PageEntry entry(const PageLayout& layout) {
+    return {&layout, [](Dialog& dialog, const std::filesystem::path& dataDir) {
+                return std::make_unique<PageClass>(dialog, dataDir);
+            }};
+}
+
 constexpr PageLayout kHeatCapacities{"Heat Capacities", {}};
 constexpr PageLayout kEnthalpies{"Enthalpies", {}};
-constexpr PageLayout kDensity{"Density of Liquid", {}};
 constexpr PageLayout kVaporPressure{"Vapor Pressure", {}};
-constexpr PageLayout kSteamTables{"Steam Tables", {}};
 
 }  // namespace
 
 std::vector<PageEntry> standardPages() {
     return {
-        blank<kPhysicalProperties>(), blank<kHeatCapacities>(),
-        blank<kEnthalpies>(),         blank<kDensity>(),
-        blank<kVaporPressure>(),      blank<kSteamTables>(),
+        entry<CPhysProps>(physPropsLayout()),
+        blank<kHeatCapacities>(),
+        blank<kEnthalpies>(),
+        entry<Density>(densityLayout()),
+        blank<kVaporPressure>(),
+        entry<CSteamTables>(steamTablesLayout()),
     };
 }
 
