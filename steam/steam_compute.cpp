@@ -7,6 +7,7 @@
 #include "framework/dialog.h"
 #include "framework/number_format.h"
 #include "framework/text_number.h"
+#include "steam/energies_at.h"
 #include "steam/steam_tables_page.h"
 
 namespace chemeng {
@@ -17,6 +18,24 @@ namespace U = steam_units;
 namespace {
 // One text for every value the page cannot show as a number.
 constexpr const char* kResultOutOfRange = "Result out of range";
+// The saturation line the saturation equations cover: 253.15 K up to the
+// critical point (647.096 K, 22064 kPa), which is itself excluded.
+constexpr const char* kSaturationTemperatureOutOfRange =
+    "Temperature is out of range for saturation (253.15 K up to 647.096 K)";
+constexpr const char* kSaturationPressureOutOfRange =
+    "Pressure is out of range for saturation (0.12545844 kPa up to 22064 kPa)";
+
+constexpr double kCriticalTemperature_K = 647.096;
+constexpr double kCriticalPressure_kPa = 22064.0;
+constexpr double kCriticalDensity_kgm3 = 322.0;
+constexpr double kThetaPerKelvin = 0.0015453657571674064;         // 1 / 647.096 K
+constexpr double kReducedPressurePerKPa = 4.532269760696157e-05;  // 1 / 22064 kPa
+// Up to 300 K the saturated liquid is shown with h = u, and above 280 K both
+// 1 kJ/kg below the IAPWS-95 u, as this program has always shown it.
+constexpr double kLiquidAdjustmentBottom_K = 280.0;
+constexpr double kLiquidAdjustmentTop_K = 300.0;
+constexpr double kTriplePointBandLow_K = 273.15;
+constexpr double kTriplePointBandHigh_K = 273.165;
 }  // namespace
 
 bool CSteamTables::LookUpSaturationRow(int property) {
@@ -133,6 +152,138 @@ void CSteamTables::Compute() {
     showResults();
 }
 
+bool CSteamTables::computeSaturationAtPressure(bool withQuality, double x) {
+    const std::string text = m_dialog.windowText(C::Pressure);
+    if (text.empty()) {
+        m_dialog.messageBox("Input Pressure");
+        return true;  // the previous results are shown again
+    }
+    const double p = parseLeadingNumber(text);
+    m_results.pressure = p;
+    const double p_kPa = U::pressureToKPa(p, m_units.pressure);
+    m_saturation.setReducedPressure(p_kPa * kReducedPressurePerKPa);
+    // Outside the saturation line the working numbers hold zero densities or
+    // the critical point: refused rather than shown as infinite volumes.
+    if (!std::isfinite(p_kPa) || m_saturation.SaturationAtPressure() != SaturationStatus::InRange) {
+        m_dialog.messageBox(kSaturationPressureOutOfRange);
+        return false;
+    }
+    const double t_K = m_saturation.reducedSaturationTemperature() * kCriticalTemperature_K;
+    m_results.temperature = t_K;
+    saturatedPhases(t_K);
+    m_results.mixtureEnthalpy = m_results.mixtureEnergy = m_results.mixtureVolume = 0.0;
+    if (t_K < kLiquidAdjustmentTop_K) {
+        if (t_K > kLiquidAdjustmentBottom_K) m_results.liquidEnergy -= 1.0;
+        m_results.liquidEnthalpy = m_results.liquidEnergy;
+    }
+    if (withQuality) mixByQuality(x);
+    m_results.temperature = U::temperatureFromKelvin(m_results.temperature, m_units.temperature);
+    if (m_units.system == UnitSystem::American) toAmericanGrid();
+    return true;
+}
+
+bool CSteamTables::computeSaturationAtTemperature(bool withQuality, double x) {
+    const std::string text = m_dialog.windowText(C::Temperature);
+    if (text.empty()) {
+        m_dialog.messageBox("Input Temperature");
+        return true;  // the previous results are shown again
+    }
+    const double t = parseLeadingNumber(text);
+    m_results.temperature = t;
+    const double t_K = U::temperatureToKelvin(t, m_units.temperature);
+    const double theta = t_K * kThetaPerKelvin;
+    if (!std::isfinite(theta) ||
+        m_saturation.SaturationAtTemperature(theta) != SaturationStatus::InRange) {
+        m_dialog.messageBox(kSaturationTemperatureOutOfRange);
+        return false;
+    }
+    saturatedPhases(t_K);
+    const double p_kPa = m_saturation.reducedPressure() * kCriticalPressure_kPa;
+    m_saturation.setReducedSaturationTemperature(theta);
+    m_results.pressure = U::pressureFromKPa(p_kPa, m_units.pressure);
+    if (t_K <= kLiquidAdjustmentTop_K) {
+        // The triple-point liquid is the reference state: u = h = 0.
+        if (t_K > kTriplePointBandLow_K && t_K < kTriplePointBandHigh_K)
+            m_results.liquidEnergy = m_results.liquidEnthalpy = 0.0;
+        if (t_K > kLiquidAdjustmentBottom_K) m_results.liquidEnergy -= 1.0;
+        m_results.liquidEnthalpy = m_results.liquidEnergy;
+    }
+    if (withQuality) mixByQuality(x);
+    if (m_units.system == UnitSystem::American) toAmericanGrid();
+    return true;
+}
+
+void CSteamTables::saturatedPhases(double t_K) {
+    const double rhoVapour = m_saturation.reducedVapourDensity() * kCriticalDensity_kgm3;
+    const double rhoLiquid = m_saturation.reducedLiquidDensity() * kCriticalDensity_kgm3;
+    const Energies vapour = EnergiesAt(t_K, rhoVapour);
+    const Energies liquid = EnergiesAt(t_K, rhoLiquid);
+    m_results.vapourEnergy = vapour.u_kJkg;
+    m_results.vapourEnthalpy = vapour.h_kJkg;
+    m_results.liquidEnergy = liquid.u_kJkg;
+    m_results.liquidEnthalpy = liquid.h_kJkg;
+    m_results.liquidVolume = 1.0 / rhoLiquid;
+    m_results.vapourVolume = 1.0 / rhoVapour;
+}
+
+bool CSteamTables::computeSuperheated() {
+    // The phase word is the (T, P) solver's to write; one left from an earlier
+    // pair would misclassify this answer.
+    m_texts.quality.clear();
+    SteamResults& r = m_results;
+    const std::string t = m_dialog.windowText(C::Temperature);
+    const std::string p = m_dialog.windowText(C::Pressure);
+    const std::string h = m_dialog.windowText(C::VapourEnthalpy);
+    const std::string v = m_dialog.windowText(C::VapourVolume);
+    const bool american = m_units.system == UnitSystem::American;
+    const double energyFactor = american ? U::kBtuPerLbPerKJPerKg : 1.0;
+    const double volumeFactor = american ? U::kFt3PerLbPerM3PerKg : 1.0;
+
+    SolveOutcome outcome = SolveOutcome::Stopped;
+    switch (m_pairCode) {
+        case kPairTP:
+            outcome = m_solvers.SolveTemperaturePressure(t, p, m_units, r, m_texts.quality);
+            if (outcome != SolveOutcome::Completed) break;
+            r.vapourEnthalpy *= energyFactor;
+            r.vapourEnergy *= energyFactor;
+            r.vapourVolume *= volumeFactor;
+            break;
+        case kPairTV:
+            outcome = m_solvers.SolveTemperatureVolume(t, v, m_units, r);
+            if (outcome != SolveOutcome::Completed) break;
+            r.pressure = U::pressureFromKPa(r.pressure, m_units.pressure);
+            r.vapourEnthalpy *= energyFactor;
+            r.vapourEnergy *= energyFactor;
+            break;
+        case kPairTH:
+            outcome = m_solvers.SolveTemperatureEnthalpy(t, h, m_units, r);
+            if (outcome != SolveOutcome::Completed) break;
+            r.pressure = U::pressureFromKPa(r.pressure, m_units.pressure);
+            r.vapourEnergy *= energyFactor;
+            r.vapourVolume *= volumeFactor;
+            break;
+        case kPairPV:
+            outcome = m_solvers.SolvePressureVolume(p, v, m_units, r);
+            if (outcome != SolveOutcome::Completed) break;
+            r.temperature = U::temperatureFromKelvin(r.temperature, m_units.temperature);
+            r.vapourEnthalpy *= energyFactor;
+            r.vapourEnergy *= energyFactor;
+            break;
+        case kPairPH:
+            outcome = m_solvers.SolvePressureEnthalpy(p, h, m_units, r);
+            if (outcome != SolveOutcome::Completed) break;
+            r.temperature = U::temperatureFromKelvin(r.temperature, m_units.temperature);
+            r.vapourEnergy *= energyFactor;
+            r.vapourVolume *= volumeFactor;
+            break;
+        default:
+            m_dialog.messageBox("Select Two Properties");
+            return false;
+    }
+    if (outcome == SolveOutcome::StoppedAndCleared) Clear();
+    return outcome == SolveOutcome::Completed;
+}
+
 void CSteamTables::showResults() {
     SteamResults& r = m_results;
     SteamTexts shown = m_texts;
@@ -222,17 +373,4 @@ void CSteamTables::showResults() {
     m_bindings.push(m_dialog);
 }
 
-}  // namespace chemeng
-
-namespace chemeng {
-// Interim: the computed paths join when the formulations are in.
-bool CSteamTables::computeSaturationAtTemperature(bool, double) {
-    return false;
-}
-bool CSteamTables::computeSaturationAtPressure(bool, double) {
-    return false;
-}
-bool CSteamTables::computeSuperheated() {
-    return false;
-}
 }  // namespace chemeng

@@ -43,7 +43,11 @@ constexpr std::array kPropertyToggles{
 
 }  // namespace
 
-CSteamTables::CSteamTables(Dialog& dialog, std::filesystem::path dataDir) : m_dialog(dialog) {
+CSteamTables::CSteamTables(Dialog& dialog, std::filesystem::path dataDir)
+    : m_dialog(dialog),
+      m_ifc67([&dialog](const std::string& message) { dialog.messageBox(message); }),
+      m_solvers(m_ifc67, m_saturation,
+                [&dialog](const std::string& message) { dialog.messageBox(message); }) {
     m_bindings.bind(C::Temperature, &m_texts.temperature);
     m_bindings.bind(C::Pressure, &m_texts.pressure);
     m_bindings.bind(C::Quality, &m_texts.quality);

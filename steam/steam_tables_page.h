@@ -7,6 +7,9 @@
 
 #include "framework/bindings.h"
 #include "framework/page.h"
+#include "steam/ifc67_context.h"
+#include "steam/pair_solvers.h"
+#include "steam/saturation_state.h"
 #include "steam/saturation_table.h"
 #include "steam/steam_units.h"
 
@@ -52,23 +55,6 @@ enum : int {
     Clear = 1050,
 };
 }  // namespace SteamTablesCtl
-
-// The page's numeric results: what Compute and the solvers fill and Compute
-// formats. Units depend on the step (see Compute).
-struct SteamResults {
-    double temperature = 0.0;
-    double pressure = 0.0;
-    double liquidEnthalpy = 0.0;
-    double vapourEnthalpy = 0.0;
-    double mixtureEnthalpy = 0.0;
-    double liquidEnergy = 0.0;
-    double vapourEnergy = 0.0;
-    double mixtureEnergy = 0.0;
-    double liquidVolume = 0.0;
-    double vapourVolume = 0.0;
-    double mixtureVolume = 0.0;
-    double quality = 0.0;  // percent
-};
 
 // What the page shows in its twelve edits.
 struct SteamTexts {
@@ -153,6 +139,8 @@ class CSteamTables : public Page {
     bool computeSaturationAtTemperature(bool withQuality, double x);
     bool computeSaturationAtPressure(bool withQuality, double x);
     bool computeSuperheated();
+    // Saturated liquid and vapour u, h and v at T from the working numbers.
+    void saturatedPhases(double t_K);
     void mixByQuality(double x);
     void toAmericanGrid();
     void showResults();
@@ -161,6 +149,11 @@ class CSteamTables : public Page {
     Dialog& m_dialog;
     Bindings m_bindings;
     SaturationTable m_table;
+    // Working state of the formulations: the saturation working numbers, the
+    // IFC-67 error flag and subregion-3 memory, and the solvers using them.
+    SaturationState m_saturation;
+    Ifc67Context m_ifc67;
+    PairSolvers m_solvers;
 
     int m_superheated = 0;
     int m_saturationChoice = kTemperature;
