@@ -3,6 +3,10 @@
 #include <QPainter>
 #include <QPixmap>
 
+// The banner lives in the UI library's resources; a static library must
+// register them itself.
+static void registerBannerResource() { Q_INIT_RESOURCE(resources); }
+
 namespace chemeng::ui {
 
 namespace {
@@ -11,6 +15,7 @@ constexpr int kAboveBottom = 25;
 }  // namespace
 
 BannerStrip::BannerStrip(QWidget* parent) : QWidget(parent) {
+    registerBannerResource();
     setObjectName("banner");
 }
 
