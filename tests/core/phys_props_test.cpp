@@ -41,8 +41,8 @@ constexpr std::array kGroups{Ctl::GroupAtoD, Ctl::GroupEtoH, Ctl::GroupItoL, Ctl
                              Ctl::GroupRtoX};
 
 // The page on a data directory, initialised as when its tab first shows.
-struct Page {
-    explicit Page(const std::filesystem::path& dataDir) : page(dialog, dataDir) {
+struct OpenedPage {
+    explicit OpenedPage(const std::filesystem::path& dataDir) : page(dialog, dataDir) {
         dialog.attach(page);
         page.onInitDialog();
     }
@@ -84,7 +84,7 @@ std::string unquote(const std::string& cell) {
 }
 
 TEST(PhysPropsPage, ShowsTheGoldenValuesThroughEveryRoute) {
-    Page p(test::fixtureDir("phys_props"));
+    OpenedPage p(test::fixtureDir("phys_props"));
     ASSERT_TRUE(p.dialog.messages().empty());
 
     std::ifstream golden(test::fixtureDir("golden") / "phys_props.tsv");
@@ -131,7 +131,7 @@ TEST(PhysPropsPage, ShowsTheGoldenValuesThroughEveryRoute) {
 }
 
 TEST(PhysPropsPage, StartsWithEmptyDisplaysAndFilledPicker) {
-    Page p(test::fixtureDir("phys_props"));
+    OpenedPage p(test::fixtureDir("phys_props"));
     EXPECT_EQ(p.shown(), std::vector<std::string>(kDisplays.size()));
     using V = std::vector<std::string>;
     EXPECT_EQ(p.dialog.items(Ctl::GroupAtoD), (V{"ACETONE", "ACETONE", "BENZENE"}));
@@ -145,7 +145,7 @@ TEST(PhysPropsPage, StartsWithEmptyDisplaysAndFilledPicker) {
 }
 
 TEST(PhysPropsPage, EqualNamesShowTheFirstRowAndDoubleClickShowsByPosition) {
-    Page p(test::fixtureDir("phys_props"));
+    OpenedPage p(test::fixtureDir("phys_props"));
     p.dialog.choose(Ctl::GroupAtoD, 1);  // the second ACETONE item
     EXPECT_EQ(p.dialog.windowText(Ctl::MolecularWeight), "58.08");
     p.dialog.doubleClick(Ctl::MainFormulas, 4);  // the row of that second ACETONE
@@ -153,7 +153,7 @@ TEST(PhysPropsPage, EqualNamesShowTheFirstRowAndDoubleClickShowsByPosition) {
 }
 
 TEST(PhysPropsPage, EnterIsConsumedAndChangesNothing) {
-    Page p(test::fixtureDir("phys_props"));
+    OpenedPage p(test::fixtureDir("phys_props"));
     EXPECT_TRUE(p.dialog.pressEnter());  // before any choice
     EXPECT_EQ(p.shown(), std::vector<std::string>(kDisplays.size()));
 
@@ -197,7 +197,7 @@ TEST(PhysPropsPage, WorkedValuesAreThreeDecimalsOrEmpty) {
                         c.enthalpyOfVaporization});
     }
     writeMainFiles(dir, rows);
-    Page p(dir.path());
+    OpenedPage p(dir.path());
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(rows[i].name);
         p.dialog.choose(Ctl::MainFormulas, static_cast<int>(i));
@@ -209,7 +209,7 @@ TEST(PhysPropsPage, WorkedValuesAreThreeDecimalsOrEmpty) {
 TEST(PhysPropsPage, AVeryLargeValueIsShownWhole) {
     TempDataDir dir;
     writeMainFiles(dir, {{"BIG", "1e300", "1", "1e300"}});
-    Page p(dir.path());
+    OpenedPage p(dir.path());
     p.dialog.choose(Ctl::MainFormulas, 0);
     for (int id : {Ctl::CriticalDensity, Ctl::EnthalpyOfVaporization}) {
         const std::string shown = p.dialog.windowText(id);
@@ -236,7 +236,7 @@ TEST(PhysPropsPage, MiscellaneousRowsShowTheirEnthalpyOfVaporizationAsWritten) {
                                        .at(148, "72.5")
                                        .at(199, "-45.9")
                                        .str());
-        Page p(dir.path());
+        OpenedPage p(dir.path());
         ASSERT_EQ(p.dialog.itemCount(Ctl::MainFormulas), mainRows);
 
         ASSERT_TRUE(p.dialog.chooseText(Ctl::MiscFormulas, "NH3"));
@@ -253,13 +253,13 @@ TEST(PhysPropsPage, AMissingFileIsReportedOnceAndThePageStaysUsable) {
     TempDataDir dir;
     writeMainFiles(dir, {{"ACETONE", "58.08", "209", "29.1"}});
     dir.write("otherDat.txt", " 23.3 \n");  // PhysProps.txt is missing
-    Page p(dir.path());
+    OpenedPage p(dir.path());
     EXPECT_EQ(p.dialog.messages(), std::vector<std::string>{"Error opening PhysProp.txt"});
     ASSERT_TRUE(p.dialog.chooseText(Ctl::GroupAtoD, "ACETONE"));
     EXPECT_EQ(p.dialog.windowText(Ctl::CriticalDensity), "0.278");
 
     TempDataDir empty;
-    Page none(empty.path());
+    OpenedPage none(empty.path());
     EXPECT_EQ(none.dialog.messages(), std::vector<std::string>{"Error opening Critical.txt"});
     for (int id : kGroups) EXPECT_EQ(none.dialog.itemCount(id), 0);
     EXPECT_EQ(none.dialog.itemCount(Ctl::MainFormulas), 0);
