@@ -11,7 +11,8 @@
 #include "generator.h"
 
 int main(int argc, char** argv) {
-    if (argc > 3 || (argc > 1 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help"))) {
+    if (argc > 3 ||
+        (argc > 1 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help"))) {
         std::fputs("usage: compound_data [source-folder [output-folder]]\n", stderr);
         return 2;
     }

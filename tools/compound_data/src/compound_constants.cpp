@@ -65,6 +65,20 @@ std::optional<double> perryHvap(const SourceTables& t, const std::string& cas, d
     return dippr106(*tc, c, temperature) / 1000.0;
 }
 
+std::vector<double> tabulatedBoilingPoints(const SourceTables& t, const std::string& cas) {
+    std::vector<double> tb;
+    const std::pair<const SourceTable*, const char*> columns[] = {
+        {&t.crcOrganicConstants, "Tb"},
+        {&t.crcInorganicConstants, "Tb"},
+        {&t.heosConstants, "Tb"},
+        {&t.yawsBoiling, "Tb"},
+        {&t.crcHvap, "Tb"},
+    };
+    for (const auto& [table, column] : columns)
+        if (const auto v = table->number(cas, column)) tb.push_back(*v);
+    return tb;
+}
+
 std::optional<double> perryHvapTmin(const SourceTables& t, const std::string& cas) {
     return t.perry2150Hvap.number(cas, "Tmin");
 }
@@ -72,14 +86,14 @@ std::optional<double> perryHvapTmin(const SourceTables& t, const std::string& ca
 CompoundConstants compoundConstants(const SourceTables& t, const std::string& cas) {
     CompoundConstants k;
     k.tfp = firstOf(std::array<Column, 4>{{{&t.crcOrganicConstants, "Tm", "CRC organic"},
-                                          {&t.crcInorganicConstants, "Tm", "CRC inorganic"},
-                                          {&t.openNotebookMelting, "Tm", "Open Notebook"},
-                                          {&t.heosConstants, "Tt", "heos"}}},
+                                           {&t.crcInorganicConstants, "Tm", "CRC inorganic"},
+                                           {&t.openNotebookMelting, "Tm", "Open Notebook"},
+                                           {&t.heosConstants, "Tt", "heos"}}},
                     cas, 1.0);
     k.tb = firstOf(std::array<Column, 4>{{{&t.crcOrganicConstants, "Tb", "CRC organic"},
-                                         {&t.crcInorganicConstants, "Tb", "CRC inorganic"},
-                                         {&t.heosConstants, "Tb", "heos"},
-                                         {&t.yawsBoiling, "Tb", "Yaws"}}},
+                                          {&t.crcInorganicConstants, "Tb", "CRC inorganic"},
+                                          {&t.heosConstants, "Tb", "heos"},
+                                          {&t.yawsBoiling, "Tb", "Yaws"}}},
                    cas, 1.0);
     const auto critical = [&](const char* column) {
         return std::array<Column, 6>{{{&t.iupacCritical, column, "IUPAC"},
@@ -93,14 +107,14 @@ CompoundConstants compoundConstants(const SourceTables& t, const std::string& ca
     k.pc = firstOf(critical("Pc"), cas, 1e-5);  // Pa to bar
     k.vc = firstOf(critical("Vc"), cas, 1e6);   // m3/mol to cm3/mol
     k.omega = firstOf(std::array<Column, 3>{{{&t.heosConstants, "omega", "heos"},
-                                            {&t.psrkCritical, "omega", "PSRK"},
-                                            {&t.yawsCritical, "omega", "Yaws"}}},
+                                             {&t.psrkCritical, "omega", "PSRK"},
+                                             {&t.yawsCritical, "omega", "Yaws"}}},
                       cas, 1.0);
     k.hf = firstOf(std::array<Column, 5>{{{&t.atctHf, "Hfg", "ATcT"},
-                                         {&t.crcStandard, "Hfg", "CRC"},
-                                         {&t.apiHf, "Hfg", "API TDB"},
-                                         {&t.janafHf, "Hfg", "JANAF"},
-                                         {&t.yawsHf, "Hfg", "Yaws"}}},
+                                          {&t.crcStandard, "Hfg", "CRC"},
+                                          {&t.apiHf, "Hfg", "API TDB"},
+                                          {&t.janafHf, "Hfg", "JANAF"},
+                                          {&t.yawsHf, "Hfg", "Yaws"}}},
                    cas, 1e-3);  // J/mol to kJ/mol
     if (k.tb) k.hvap = hvapAtTb(t, cas, k.tb->value);
     return k;

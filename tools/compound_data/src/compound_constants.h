@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "source_tables.h"
 
@@ -24,6 +25,10 @@ struct CompoundConstants {
 };
 
 CompoundConstants compoundConstants(const SourceTables& tables, const std::string& cas);
+
+// Every normal boiling point the tables give for the compound. The handbooks
+// differ by a few tenths of a kelvin, that is by 1-3 % in vapour pressure.
+std::vector<double> tabulatedBoilingPoints(const SourceTables& tables, const std::string& cas);
 
 // Enthalpy of vaporization in kJ/mol at temperature t from Perry Table 2-150
 // (DIPPR 106), when t lies inside that row's range.

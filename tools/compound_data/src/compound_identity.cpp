@@ -22,7 +22,8 @@ const SourceTable::Row* identifierRow(const SourceTables& tables, const std::str
 int elementCount(const std::string& formula, char symbol) {
     for (std::size_t i = 0; i < formula.size(); ++i) {
         if (formula[i] != symbol) continue;
-        if (i + 1 < formula.size() && std::islower(static_cast<unsigned char>(formula[i + 1]))) continue;
+        if (i + 1 < formula.size() && std::islower(static_cast<unsigned char>(formula[i + 1])))
+            continue;
         int count = 0;
         std::size_t j = i + 1;
         while (j < formula.size() && std::isdigit(static_cast<unsigned char>(formula[j])))

@@ -8,8 +8,8 @@
 // exactly as printed by its publication (units noted per function).
 namespace chemeng::datagen {
 
-inline constexpr double kGasConstant = 8.314462618;       // J/(mol K)
-inline constexpr double kLog10PaPerMmHg = 2.124903;        // log10(133.322387415)
+inline constexpr double kGasConstant = 8.314462618;  // J/(mol K)
+inline constexpr double kLog10PaPerMmHg = 2.124903;  // log10(133.322387415)
 inline constexpr double kPaPerMmHg = 133.322387415;
 inline constexpr double kCelsiusOffset = 273.15;
 

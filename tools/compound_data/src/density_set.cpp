@@ -44,23 +44,37 @@ std::optional<Rackett> fitToRackett(const DensityFunction& rho, double tmin, dou
             return std::nullopt;
         }
     }
-    const RackettCoefficients fit = fitRackett(t, y, tc);
-    if (!(fit.a > 0.0) || !(fit.b > 0.0 && fit.b < 1.0)) {
-        failure = "Rackett fit outside A > 0, 0 < B < 1";
-        return std::nullopt;
+    // Least squares in ln rho first; where that misses the limit, the fit
+    // with the smallest largest deviation.
+    for (const bool minimax : {false, true}) {
+        const RackettCoefficients fit =
+            minimax ? fitRackettMinimax(t, y, tc) : fitRackett(t, y, tc);
+        if (!(fit.a > 0.0) || !(fit.b > 0.0 && fit.b < 1.0)) {
+            failure = "Rackett fit outside A > 0, 0 < B < 1";
+            return std::nullopt;
+        }
+        Rackett r{fixedText(fit.a, 4),
+                  fixedText(fit.b, 4),
+                  fixedFitting(tmin, 6, 2, 0).value_or(""),
+                  fixedFitting(tc, 6, 2, 0).value_or(""),
+                  0.0,
+                  minimax ? " (minimax)" : ""};
+        if (r.tmin.empty() || r.tc.empty()) {
+            failure = "a temperature does not fit its window";
+            return std::nullopt;
+        }
+        const RackettCoefficients written{*parseNumber(r.a), *parseNumber(r.b)};
+        const double writtenTc = *parseNumber(r.tc);
+        r.deviation = maxRelativeDeviation(
+            t, y, [&](double x) { return rackettDensity(written, writtenTc, x); });
+        if (r.deviation <= kMaxDeviation) return r;
     }
-    Rackett r{fixedText(fit.a, 4), fixedText(fit.b, 4), fixedText(tmin, 2), fixedText(tc, 2), 0.0, {}};
-    const RackettCoefficients written{*parseNumber(r.a), *parseNumber(r.b)};
-    const double writtenTc = *parseNumber(r.tc);
-    r.deviation = maxRelativeDeviation(t, y, [&](double x) { return rackettDensity(written, writtenTc, x); });
-    if (!(r.deviation <= kMaxDeviation)) {
-        failure = "Rackett fit worse than 2 %";
-        return std::nullopt;
-    }
-    return r;
+    failure = "Rackett fit worse than 2 %";
+    return std::nullopt;
 }
 
-std::optional<double> number(const SourceTable& table, const SourceTable::Row& row, const char* column) {
+std::optional<double> number(const SourceTable& table, const SourceTable::Row& row,
+                             const char* column) {
     return SourceTable::number(row, table.column(column));
 }
 
@@ -77,8 +91,9 @@ std::optional<Rackett> fromPerry(const SourceTables& t, const std::string& cas, 
     }
     const auto tmin = number(t.perry105Density, *row, "Tmin");
     if (!tmin || !(*tmin < c[2])) return std::nullopt;
-    auto r = fitToRackett([&](double x) { return dippr105(c, x) * mw * 1e-6; }, *tmin, c[2], failure);
-    if (r) r->source = "Perry 105 fit";
+    auto r =
+        fitToRackett([&](double x) { return dippr105(c, x) * mw * 1e-6; }, *tmin, c[2], failure);
+    if (r) r->source = "Perry 105 fit" + r->source;
     return r;
 }
 
@@ -96,9 +111,9 @@ std::optional<Rackett> fromVdi(const SourceTables& t, const std::string& cas, do
         c[i] = *x;
     }
     if (!tc || !rhoc || !(tfp < *tc)) return std::nullopt;
-    auto r = fitToRackett([&](double x) { return ppdsLiquidDensity(*tc, *rhoc, c, x) / 1000.0; }, tfp,
-                          *tc, failure);
-    if (r) r->source = "VDI PPDS fit";
+    auto r = fitToRackett([&](double x) { return ppdsLiquidDensity(*tc, *rhoc, c, x) / 1000.0; },
+                          tfp, *tc, failure);
+    if (r) r->source = "VDI PPDS fit" + r->source;
     return r;
 }
 
@@ -112,8 +127,17 @@ std::optional<Rackett> fromCostald(const SourceTables& t, const std::string& cas
         failure = "Rackett fit outside A > 0, 0 < B < 1";
         return std::nullopt;
     }
-    return Rackett{fixedText(a, 4), fixedText(*zra, 4), fixedText(k.tfp->value, 2),
-                   fixedText(k.tc->value, 2), 0.0, "COSTALD Z_RA"};
+    Rackett r{fixedText(a, 4),
+              fixedText(*zra, 4),
+              fixedFitting(k.tfp->value, 6, 2, 0).value_or(""),
+              fixedFitting(k.tc->value, 6, 2, 0).value_or(""),
+              0.0,
+              "COSTALD Z_RA"};
+    if (r.tmin.empty() || r.tc.empty()) {
+        failure = "a temperature does not fit its window";
+        return std::nullopt;
+    }
+    return r;
 }
 
 // Compares the written equation with the handbook's room-temperature density
@@ -122,7 +146,8 @@ bool agreesWithHandbook(const SourceTables& t, const std::string& cas, const Com
                         const Rackett& r) {
     const auto handbook = t.crcOrganicConstants.number(cas, "rho");
     const double tmin = *parseNumber(r.tmin), tc = *parseNumber(r.tc);
-    if (!handbook || !k.tfp || !k.tb || !(k.tfp->value < kRoomTemperature && kRoomTemperature < k.tb->value) ||
+    if (!handbook || !k.tfp || !k.tb ||
+        !(k.tfp->value < kRoomTemperature && kRoomTemperature < k.tb->value) ||
         !(tmin <= kRoomTemperature && kRoomTemperature < tc))
         return true;
     const double rho = rackettDensity({*parseNumber(r.a), *parseNumber(r.b)}, tc, kRoomTemperature);
@@ -174,7 +199,8 @@ std::optional<double> liquidDensity(const SourceTables& t, const std::string& ca
             complete = complete && x;
             c[i] = x.value_or(0.0);
         }
-        if (complete && temperature < *tc) return ppdsLiquidDensity(*tc, *rhoc, c, temperature) / 1000.0;
+        if (complete && temperature < *tc)
+            return ppdsLiquidDensity(*tc, *rhoc, c, temperature) / 1000.0;
     }
     return std::nullopt;
 }
@@ -214,7 +240,8 @@ std::vector<std::string> buildDensityFile(const SourceTables& t,
             }
         }
         if (!chosen) {
-            report.reject(firstFailure.empty() ? "no usable correlation (missing Tfp, Tc or Pc)" : firstFailure);
+            report.reject(firstFailure.empty() ? "no usable correlation (missing Tfp, Tc or Pc)"
+                                               : firstFailure);
             continue;
         }
         if (!addNames(t, *entry, report)) continue;
@@ -235,7 +262,8 @@ std::vector<std::string> buildDensityFile(const SourceTables& t,
         }
         lines.push_back(line);
         report.source(r.rackett.source);
-        if (r.rackett.source != "COSTALD Z_RA") report.fit("Rackett fit", r.entry.name, r.rackett.deviation);
+        if (r.rackett.source != "COSTALD Z_RA")
+            report.fit("Rackett fit", r.entry.name, r.rackett.deviation);
     }
     report.written(static_cast<int>(lines.size()));
     return lines;

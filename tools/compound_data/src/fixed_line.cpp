@@ -11,7 +11,8 @@ bool FixedLine::put(int start, int width, std::string_view text, Align align) {
     if (m_chars.size() < end) m_chars.resize(end, ' ');
     for (std::size_t i = begin; i < end; ++i)
         if (m_chars[i] != ' ') return false;
-    const std::size_t offset = align == Align::Right ? static_cast<std::size_t>(width) - text.size() : 0;
+    const std::size_t offset =
+        align == Align::Right ? static_cast<std::size_t>(width) - text.size() : 0;
     m_chars.replace(begin + offset, text.size(), text);
     return true;
 }

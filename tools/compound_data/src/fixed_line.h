@@ -10,7 +10,7 @@ namespace chemeng::datagen {
 // value can never run into a neighbouring field or into the characters two
 // overlapping windows share (those stay blank).
 class FixedLine {
-public:
+  public:
     enum class Align { Left, Right };
 
     // False (line unchanged) when the text is longer than the window or the
@@ -20,7 +20,7 @@ public:
     // The line without trailing blanks.
     std::string text() const;
 
-private:
+  private:
     std::string m_chars;
 };
 

@@ -23,8 +23,8 @@ bool writeGeneratedData(const GeneratedData& data, const std::filesystem::path& 
 
 // File names in the order the report lists them.
 inline constexpr const char* kCompoundFileNames[] = {
-    "Critical.txt", "Hfgas.txt",     "Hvap.txt",    "Density.txt", "Psat.txt",    "Cpgas.txt",
-    "Cpliq.txt",    "PhysProps.txt", "otherDat.txt", "HCG.txt",    "HCL.txt",
+    "Critical.txt", "Hfgas.txt",     "Hvap.txt",     "Density.txt", "Psat.txt", "Cpgas.txt",
+    "Cpliq.txt",    "PhysProps.txt", "otherDat.txt", "HCG.txt",     "HCL.txt",
 };
 inline constexpr const char* kReportFileName = "REPORT.md";
 

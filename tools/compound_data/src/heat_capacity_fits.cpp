@@ -22,7 +22,8 @@ using CpFunction = std::function<double(double t)>;
 
 // F1: the source at every whole kelvin of the range, cubic by relative least
 // squares.
-CpPolynomial cubicAtWholeKelvins(const CpFunction& cp, double tmin, double tmax, std::string source) {
+CpPolynomial cubicAtWholeKelvins(const CpFunction& cp, double tmin, double tmax,
+                                 std::string source) {
     CpPolynomial fit{{}, tmin, tmax, {}, {}, std::move(source)};
     for (double t = tmin; t <= tmax + 1e-9; t += 1.0) {
         fit.t.push_back(t);
@@ -71,7 +72,8 @@ std::optional<CpPolynomial> trcGas(const SourceTables& t, const std::string& cas
     return cubicAtWholeKelvins([a](double x) { return trcGasCp(a, x); }, kGasTmin, kGasTmax, "TRC");
 }
 
-std::optional<CpPolynomial> polingGas(const SourceTables& t, const std::string& cas, FileReport& report) {
+std::optional<CpPolynomial> polingGas(const SourceTables& t, const std::string& cas,
+                                      FileReport& report) {
     const SourceTable& p = t.polingCp;
     const SourceTable::Row* row = p.find(cas);
     if (!row) return std::nullopt;
@@ -113,7 +115,12 @@ std::optional<CpPolynomial> perryLiquid(const SourceTables& t, const std::string
                 report.failedCheck("Perry 2-153: a value at one temperature only");
             } else if (c[3] == 0.0 && c[4] == 0.0) {
                 // Already a quadratic: taken as published, J/kmol to J/mol.
-                CpPolynomial exact{{c[0] / 1000.0, c[1] / 1000.0, c[2] / 1000.0}, range[0], range[1], {}, {}, "Perry 2-153 quadratic"};
+                CpPolynomial exact{{c[0] / 1000.0, c[1] / 1000.0, c[2] / 1000.0},
+                                   range[0],
+                                   range[1],
+                                   {},
+                                   {},
+                                   "Perry 2-153 quadratic"};
                 for (int i = 0; i < kLiquidSamples; ++i) {
                     exact.t.push_back(range[0] + i * (range[1] - range[0]) / (kLiquidSamples - 1));
                     exact.y.push_back(dippr100(c, exact.t.back()) / 1000.0);
@@ -122,8 +129,8 @@ std::optional<CpPolynomial> perryLiquid(const SourceTables& t, const std::string
             } else if (const auto tc = tcFor()) {
                 const double thi = std::min(range[1], kLiquidReducedLimit * *tc);
                 if (thi > range[0])
-                    return quadratic([c](double x) { return dippr100(c, x) / 1000.0; }, range[0], thi,
-                                     "Perry 2-153 DIPPR 100 fit");
+                    return quadratic([c](double x) { return dippr100(c, x) / 1000.0; }, range[0],
+                                     thi, "Perry 2-153 DIPPR 100 fit");
             }
         }
     }
@@ -136,8 +143,8 @@ std::optional<CpPolynomial> perryLiquid(const SourceTables& t, const std::string
             const double tc = *perryTc;
             const double thi = std::min(range[1], kLiquidReducedLimit * tc);
             if (thi > range[0])
-                return quadratic([c, tc](double x) { return dippr114(tc, c, x) / 1000.0; }, range[0], thi,
-                                 "Perry 2-153 DIPPR 114 fit");
+                return quadratic([c, tc](double x) { return dippr114(tc, c, x) / 1000.0; },
+                                 range[0], thi, "Perry 2-153 DIPPR 114 fit");
         }
     }
     return std::nullopt;
@@ -151,8 +158,10 @@ std::optional<CpPolynomial> zabranskyLiquid(const SourceTables& t, const std::st
     const SourceTable& z = t.zabransky;
     const std::vector<const SourceTable::Row*> rows = z.findAll(cas);
     if (rows.empty()) return std::nullopt;
-    const std::array<const char*, 4> splineNames{"A1-spline", "A2-spline", "A3-spline", "A4-spline"};
-    const std::array<const char*, 6> quasiNames{"A1-quasi", "A2-quasi", "A3-quasi", "A4-quasi", "A5-quasi", "A6-quasi"};
+    const std::array<const char*, 4> splineNames{"A1-spline", "A2-spline", "A3-spline",
+                                                 "A4-spline"};
+    const std::array<const char*, 6> quasiNames{"A1-quasi", "A2-quasi", "A3-quasi",
+                                                "A4-quasi", "A5-quasi", "A6-quasi"};
     for (const char* type : {"p", "sat", "C"}) {
         struct Piece {
             double tmin, tmax;
@@ -167,20 +176,22 @@ std::optional<CpPolynomial> zabranskyLiquid(const SourceTables& t, const std::st
             if (!columns(z, *row, std::array{"Tmin", "Tmax"}, range) ||
                 !columns(z, *row, splineNames, spline) || !columns(z, *row, quasiNames, quasi))
                 continue;
-            const bool isSpline = std::any_of(spline.begin(), spline.end(), [](double v) { return v != 0.0; });
+            const bool isSpline =
+                std::any_of(spline.begin(), spline.end(), [](double v) { return v != 0.0; });
             const auto tc = SourceTable::number(*row, z.column("Tc"));
             if (!isSpline && tc) {
                 const double tlo = std::max(range[0], k.tfp ? k.tfp->value : range[0]);
                 const double thi = std::min(range[1], kLiquidReducedLimit * *tc);
                 if (thi <= tlo) continue;
                 const double tcv = *tc;
-                return quadratic([quasi, tcv](double x) { return zabranskyQuasi(quasi, tcv, x); }, tlo, thi,
-                                 "Zabransky quasi-polynomial fit");
+                return quadratic([quasi, tcv](double x) { return zabranskyQuasi(quasi, tcv, x); },
+                                 tlo, thi, "Zabransky quasi-polynomial fit");
             }
             if (isSpline) pieces.push_back({range[0], range[1], spline});
         }
         if (pieces.empty()) continue;
-        std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) { return a.tmin < b.tmin; });
+        std::stable_sort(pieces.begin(), pieces.end(),
+                         [](const Piece& a, const Piece& b) { return a.tmin < b.tmin; });
         std::vector<Piece> run{pieces.front()};
         for (std::size_t i = 1; i < pieces.size(); ++i) {
             if (std::abs(pieces[i].tmin - run.back().tmax) > 1e-6) break;
@@ -203,10 +214,19 @@ std::optional<CpPolynomial> zabranskyLiquid(const SourceTables& t, const std::st
 }  // namespace
 
 double deviationOf(const CpPolynomial& fit, const std::vector<double>& written) {
-    return maxRelativeDeviation(fit.t, fit.y, [&](double x) { return evaluatePolynomial(written, x); });
+    return maxRelativeDeviation(fit.t, fit.y,
+                                [&](double x) { return evaluatePolynomial(written, x); });
 }
 
-std::optional<CpPolynomial> mainGasCp(const SourceTables& t, const std::string& cas, FileReport& report) {
+void refitMinimaxIfWorseThan(CpPolynomial& fit, double limit) {
+    if (fit.t.empty() || deviationOf(fit, fit.coefficients) <= limit) return;
+    const int degree = static_cast<int>(fit.coefficients.size()) - 1;
+    fit.coefficients = fitPolynomialMinimax(fit.t, fit.y, degree);
+    fit.source += " (minimax)";
+}
+
+std::optional<CpPolynomial> mainGasCp(const SourceTables& t, const std::string& cas,
+                                      FileReport& report) {
     if (auto fit = trcGas(t, cas)) return fit;
     return polingGas(t, cas, report);
 }
@@ -273,6 +293,7 @@ std::optional<CpPolynomial> liquidCp(const SourceTables& t, const std::string& c
             report.failedCheck(fit->source + ": source Cp not positive in its range");
             continue;
         }
+        if (fit->source != "Perry 2-153 quadratic") refitMinimaxIfWorseThan(*fit, kMaxCpDeviation);
         if (!(deviationOf(*fit, fit->coefficients) <= kMaxCpDeviation)) {
             report.failedCheck(fit->source + " worse than 2 %");
             continue;

@@ -16,7 +16,7 @@ namespace chemeng::datagen {
 struct CpPolynomial {
     std::vector<double> coefficients;  // a, b, c[, d], J/(mol K), T in K
     double tmin_K, tmax_K;
-    std::vector<double> t, y;          // the source's values
+    std::vector<double> t, y;  // the source's values
     std::string source;
 };
 
@@ -25,6 +25,10 @@ struct CpPolynomial {
 double deviationOf(const CpPolynomial& fit, const std::vector<double>& writtenCoefficients);
 
 inline constexpr double kMaxCpDeviation = 0.02;
+
+// Replaces a least-squares fit that misses the limit by the minimax fit of
+// the same degree to the same points (source marked "minimax").
+void refitMinimaxIfWorseThan(CpPolynomial& fit, double limit);
 
 // Ideal-gas cubic over 298-1000 K for the main files: TRC when its range
 // covers that span, else the Poling databank when its quartic agrees with its

@@ -51,7 +51,8 @@ std::vector<double> parsed(const std::vector<std::string>& texts, std::size_t co
 
 }  // namespace
 
-HeatCapacityFiles buildHeatCapacityFiles(const SourceTables& t, const std::set<std::string>& miscellaneous,
+HeatCapacityFiles buildHeatCapacityFiles(const SourceTables& t,
+                                         const std::set<std::string>& miscellaneous,
                                          FileReport& gasReport, FileReport& liquidReport) {
     std::set<std::string> excluded = miscellaneous;
     for (const std::string& cas : kWideRangeCas) excluded.erase(cas);
@@ -59,17 +60,20 @@ HeatCapacityFiles buildHeatCapacityFiles(const SourceTables& t, const std::set<s
     std::vector<Row> rows;
     std::vector<std::string> candidates = casUnion({&t.trcGasCp, &t.polingCp});
     for (const std::string& cas : kWideRangeCas)
-        if (std::find(candidates.begin(), candidates.end(), cas) == candidates.end()) candidates.push_back(cas);
+        if (std::find(candidates.begin(), candidates.end(), cas) == candidates.end())
+            candidates.push_back(cas);
     for (const std::string& cas : candidates) {
         auto entry = mainEntry(t, cas, excluded, gasReport);
         if (!entry) continue;
         const bool wide = kWideRangeCas.contains(cas);
-        auto gas = wide ? shomateGasCp(t, cas, kWideRangeTmin, kWideRangeTmax) : mainGasCp(t, cas, gasReport);
+        auto gas = wide ? shomateGasCp(t, cas, kWideRangeTmin, kWideRangeTmax)
+                        : mainGasCp(t, cas, gasReport);
         if (!gas) {
             gasReport.reject("no ideal-gas Cp covering 298-1000 K");
             continue;
         }
         const double limit = wide ? kWideRangeMaxDeviation : kMaxCpDeviation;
+        refitMinimaxIfWorseThan(*gas, limit);
         const auto texts = gasTexts(gas->coefficients);
         if (!texts || !(deviationOf(*gas, parsed(*texts, 4)) <= limit)) {
             gasReport.reject("ideal-gas cubic worse than 2 %");
@@ -77,7 +81,8 @@ HeatCapacityFiles buildHeatCapacityFiles(const SourceTables& t, const std::set<s
         }
         if (!addNames(t, *entry, gasReport)) continue;
         const CompoundConstants k = compoundConstants(t, cas);
-        rows.push_back({std::move(*entry), std::move(*gas), liquidCp(t, cas, k, liquidReport), t.commonness(cas)});
+        rows.push_back({std::move(*entry), std::move(*gas), liquidCp(t, cas, k, liquidReport),
+                        t.commonness(cas)});
     }
     // Should more than 700 qualify, the most widely tabulated stay.
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
@@ -86,7 +91,8 @@ HeatCapacityFiles buildHeatCapacityFiles(const SourceTables& t, const std::set<s
     });
     assignUniqueNames(rows, gasReport);
     if (rows.size() > kMaxMainRows) {
-        for (std::size_t i = kMaxMainRows; i < rows.size(); ++i) gasReport.reject(reason::kOverLimit);
+        for (std::size_t i = kMaxMainRows; i < rows.size(); ++i)
+            gasReport.reject(reason::kOverLimit);
         rows.resize(kMaxMainRows);
     }
     sortForFile(rows);
@@ -129,7 +135,9 @@ HeatCapacityFiles buildHeatCapacityFiles(const SourceTables& t, const std::set<s
                       r.entry.name, deviationOf(r.gas, parsed(g, 4)));
         if (l) {
             liquidReport.source(r.liquid->source);
-            liquidReport.fit("liquid quadratic", r.entry.name, deviationOf(*r.liquid, parsed(*l, 3)));
+            if (r.liquid->source != "Perry 2-153 quadratic")
+                liquidReport.fit("liquid quadratic fit", r.entry.name,
+                                 deviationOf(*r.liquid, parsed(*l, 3)));
         } else {
             liquidReport.source("no liquid data (fields left blank)");
         }

@@ -16,6 +16,32 @@ Eigen::VectorXd solveLeastSquares(const Eigen::MatrixXd& m, const Eigen::VectorX
     return m.colPivHouseholderQr().solve(rhs);
 }
 
+// Lawson's algorithm: a sequence of weighted least-squares solutions whose
+// weights grow where the residual is large converges to the solution with
+// the smallest largest residual (the minimax, or Chebyshev, solution).
+Eigen::VectorXd minimaxSolve(const Eigen::MatrixXd& m, const Eigen::VectorXd& rhs) {
+    constexpr int kIterations = 300;
+    const Eigen::Index n = m.rows();
+    Eigen::VectorXd w = Eigen::VectorXd::Constant(n, 1.0 / static_cast<double>(n));
+    Eigen::VectorXd best = solveLeastSquares(m, rhs);
+    double bestMax = (m * best - rhs).cwiseAbs().maxCoeff();
+    for (int k = 0; k < kIterations; ++k) {
+        const Eigen::VectorXd sw = w.cwiseSqrt();
+        const Eigen::VectorXd x = solveLeastSquares(sw.asDiagonal() * m, sw.cwiseProduct(rhs));
+        const Eigen::VectorXd r = (m * x - rhs).cwiseAbs();
+        const double worst = r.maxCoeff();
+        if (worst < bestMax) {
+            bestMax = worst;
+            best = x;
+        }
+        w = w.cwiseProduct(r);
+        const double sum = w.sum();
+        if (!(sum > 0.0)) break;
+        w /= sum;
+    }
+    return best;
+}
+
 struct LinearAntoine {
     double a, b, sse;
 };
@@ -36,8 +62,10 @@ LinearAntoine fitAntoineForC(std::span<const double> t, std::span<const double> 
 
 }  // namespace
 
-std::vector<double> fitPolynomialRelative(std::span<const double> t, std::span<const double> y,
-                                          int degree) {
+namespace {
+
+std::vector<double> polynomialFit(std::span<const double> t, std::span<const double> y, int degree,
+                                  bool minimax) {
     const auto n = static_cast<Eigen::Index>(t.size());
     const Eigen::Index terms = degree + 1;
     Eigen::MatrixXd m(n, terms);
@@ -51,7 +79,7 @@ std::vector<double> fitPolynomialRelative(std::span<const double> t, std::span<c
             power *= x;
         }
     }
-    const Eigen::VectorXd scaled = solveLeastSquares(m, rhs);
+    const Eigen::VectorXd scaled = minimax ? minimaxSolve(m, rhs) : solveLeastSquares(m, rhs);
     std::vector<double> coefficients(static_cast<std::size_t>(terms));
     double scale = 1.0;
     for (Eigen::Index j = 0; j < terms; ++j) {
@@ -61,13 +89,8 @@ std::vector<double> fitPolynomialRelative(std::span<const double> t, std::span<c
     return coefficients;
 }
 
-double evaluatePolynomial(std::span<const double> coefficients, double t) {
-    double value = 0.0;
-    for (auto it = coefficients.rbegin(); it != coefficients.rend(); ++it) value = value * t + *it;
-    return value;
-}
-
-RackettCoefficients fitRackett(std::span<const double> t, std::span<const double> rho, double tc) {
+RackettCoefficients rackettFit(std::span<const double> t, std::span<const double> rho, double tc,
+                               bool minimax) {
     const auto n = static_cast<Eigen::Index>(t.size());
     Eigen::MatrixXd m(n, 2);
     Eigen::VectorXd rhs(n);
@@ -77,8 +100,35 @@ RackettCoefficients fitRackett(std::span<const double> t, std::span<const double
         m(i, 1) = -std::pow(1.0 - t[k] / tc, 2.0 / 7.0);
         rhs(i) = std::log(rho[k]);
     }
-    const Eigen::VectorXd lnAB = solveLeastSquares(m, rhs);
+    const Eigen::VectorXd lnAB = minimax ? minimaxSolve(m, rhs) : solveLeastSquares(m, rhs);
     return {std::exp(lnAB(0)), std::exp(lnAB(1))};
+}
+
+}  // namespace
+
+std::vector<double> fitPolynomialRelative(std::span<const double> t, std::span<const double> y,
+                                          int degree) {
+    return polynomialFit(t, y, degree, false);
+}
+
+std::vector<double> fitPolynomialMinimax(std::span<const double> t, std::span<const double> y,
+                                         int degree) {
+    return polynomialFit(t, y, degree, true);
+}
+
+double evaluatePolynomial(std::span<const double> coefficients, double t) {
+    double value = 0.0;
+    for (auto it = coefficients.rbegin(); it != coefficients.rend(); ++it) value = value * t + *it;
+    return value;
+}
+
+RackettCoefficients fitRackett(std::span<const double> t, std::span<const double> rho, double tc) {
+    return rackettFit(t, rho, tc, false);
+}
+
+RackettCoefficients fitRackettMinimax(std::span<const double> t, std::span<const double> rho,
+                                      double tc) {
+    return rackettFit(t, rho, tc, true);
 }
 
 double rackettDensity(const RackettCoefficients& c, double tc, double t) {

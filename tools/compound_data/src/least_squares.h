@@ -13,6 +13,11 @@ namespace chemeng::datagen {
 std::vector<double> fitPolynomialRelative(std::span<const double> t, std::span<const double> y,
                                           int degree);
 
+// The same polynomial with the smallest largest relative deviation instead
+// (minimax); used where the least-squares fit misses the acceptance limit.
+std::vector<double> fitPolynomialMinimax(std::span<const double> t, std::span<const double> y,
+                                         int degree);
+
 double evaluatePolynomial(std::span<const double> coefficients, double t);
 
 // Rackett form rho = A B^-((1 - T/Tc)^(2/7)), fitted in ln rho (which is
@@ -22,6 +27,9 @@ struct RackettCoefficients {
     double b;
 };
 RackettCoefficients fitRackett(std::span<const double> t, std::span<const double> rho, double tc);
+// The same form with the smallest largest deviation in ln rho (minimax).
+RackettCoefficients fitRackettMinimax(std::span<const double> t, std::span<const double> rho,
+                                      double tc);
 double rackettDensity(const RackettCoefficients& c, double tc, double t);
 
 // Antoine log10 p = A - B/(t + C) through points (t, p), minimising the squared

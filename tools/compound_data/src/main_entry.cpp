@@ -25,7 +25,8 @@ std::optional<MainEntry> mainEntry(const SourceTables& tables, const std::string
 bool addNames(const SourceTables& tables, MainEntry& entry, FileReport& report) {
     const std::vector<std::string> candidates = candidateNames(tables, entry.cas);
     for (const std::string& n : candidates)
-        if (n.size() <= kMainNameWidth && std::find(entry.names.begin(), entry.names.end(), n) == entry.names.end())
+        if (n.size() <= kMainNameWidth &&
+            std::find(entry.names.begin(), entry.names.end(), n) == entry.names.end())
             entry.names.push_back(n);
     if (entry.names.empty()) {
         const std::string shortened = chooseName(candidates, kMainNameWidth);

@@ -20,7 +20,8 @@ inline constexpr std::size_t kMaxMainRows = 700;
 namespace reason {
 inline const std::string kNoIdentity = "CAS not in the identifier tables";
 inline const std::string kLongFormula = "formula longer than 8 characters";
-inline const std::string kMiscellaneous = "Miscellaneous compound (offered in the Miscellaneous files)";
+inline const std::string kMiscellaneous =
+    "Miscellaneous compound (offered in the Miscellaneous files)";
 inline const std::string kNoName = "no name that fits 28 characters";
 inline const std::string kDuplicateName = "name already used by an earlier row";
 inline const std::string kWindow = "a value does not fit its window";

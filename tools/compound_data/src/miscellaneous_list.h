@@ -13,9 +13,9 @@ namespace chemeng::datagen {
 // first 23; the Heat Capacities and Enthalpies pages all 24 (with air).
 struct MiscellaneousCompound {
     std::string_view cas;
-    std::string_view formula;      // conventional, not Hill order
-    std::string_view name;         // PhysProps.txt, at most 27 characters
-    std::string_view shortName;    // HCG.txt, at most 16 characters
+    std::string_view formula;    // conventional, not Hill order
+    std::string_view name;       // PhysProps.txt, at most 27 characters
+    std::string_view shortName;  // HCG.txt, at most 16 characters
 };
 
 inline constexpr std::string_view kAirCas = "132259-10-0";

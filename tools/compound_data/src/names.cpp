@@ -11,21 +11,36 @@ namespace {
 
 // UTF-8 spellings of the non-ASCII characters met in the source names.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kSpelledOut{{
-    {"\xCE\xB1", "ALPHA"}, {"\xCE\xB2", "BETA"}, {"\xCE\xB3", "GAMMA"}, {"\xCE\xB4", "DELTA"},
-    {"\xCE\x94", "DELTA"}, {"\xCE\xB5", "EPSILON"}, {"\xCF\x88", "PSI"}, {"\xC2\xB1", "(+-)"},
+    {"\xCE\xB1", "ALPHA"},
+    {"\xCE\xB2", "BETA"},
+    {"\xCE\xB3", "GAMMA"},
+    {"\xCE\xB4", "DELTA"},
+    {"\xCE\x94", "DELTA"},
+    {"\xCE\xB5", "EPSILON"},
+    {"\xCF\x88", "PSI"},
+    {"\xC2\xB1", "(+-)"},
 }};
 
 // Shortenings tried in order on names longer than their window.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kAbbreviations{{
-    {"TRANS-", "T-"}, {"CIS-", "C-"}, {"NORMAL-", "N-"}, {"TERTIARY-", "TERT-"},
-    {"SECONDARY-", "SEC-"}, {"ETHER", "ETH"}, {"GLYCOL", "GLY"}, {"METHYL", "ME"},
+    {"TRANS-", "T-"},
+    {"CIS-", "C-"},
+    {"NORMAL-", "N-"},
+    {"TERTIARY-", "TERT-"},
+    {"SECONDARY-", "SEC-"},
+    {"ETHER", "ETH"},
+    {"GLYCOL", "GLY"},
+    {"METHYL", "ME"},
     {"ETHYL", "ET"},
 }};
 
-bool isJoiner(char c) { return c == ',' || c == '-' || c == '(' || c == ')' || c == '/' || c == '['; }
+bool isJoiner(char c) {
+    return c == ',' || c == '-' || c == '(' || c == ')' || c == '/' || c == '[';
+}
 
 std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
     return text;
 }
@@ -73,9 +88,9 @@ std::string normalizeName(std::string_view sourceName) {
 
 std::vector<std::string> candidateNames(const SourceTables& tables, const std::string& cas) {
     const std::pair<const SourceTable*, const char*> named[] = {
-        {&tables.perry2150Hvap, "Chemical"},       {&tables.perry105Density, "Chemical"},
-        {&tables.perry153Dippr100, "Chemical"},    {&tables.perry153Dippr114, "Name"},
-        {&tables.perry28VaporPressure, "Chemical"}, {&tables.crcOrganicConstants, "Name"},
+        {&tables.perry2150Hvap, "Chemical"},         {&tables.perry105Density, "Chemical"},
+        {&tables.perry153Dippr100, "Chemical"},      {&tables.perry153Dippr114, "Name"},
+        {&tables.perry28VaporPressure, "Chemical"},  {&tables.crcOrganicConstants, "Name"},
         {&tables.crcInorganicConstants, "Chemical"},
     };
     std::vector<std::string> names;

@@ -9,8 +9,8 @@ namespace {
 
 std::string toChars(double value, std::chars_format format, int decimals) {
     std::array<char, 128> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format,
-                                      decimals);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, decimals);
     std::string text(buffer.data(), result.ptr);
     for (char& c : text)
         if (c == 'e') c = 'E';

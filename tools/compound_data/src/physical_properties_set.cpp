@@ -17,9 +17,9 @@ struct Row {
 // Checks completeness and plausibility; the reason is counted when it fails.
 bool complete(const CompoundConstants& k, FileReport& report) {
     const std::pair<const std::optional<Sourced>*, const char*> required[] = {
-        {&k.tfp, "no freezing point"},   {&k.tb, "no normal boiling point"},
-        {&k.tc, "no critical temperature"}, {&k.pc, "no critical pressure"},
-        {&k.vc, "no critical volume"},   {&k.omega, "no acentric factor"},
+        {&k.tfp, "no freezing point"},       {&k.tb, "no normal boiling point"},
+        {&k.tc, "no critical temperature"},  {&k.pc, "no critical pressure"},
+        {&k.vc, "no critical volume"},       {&k.omega, "no acentric factor"},
         {&k.hf, "no enthalpy of formation"}, {&k.hvap, "no enthalpy of vaporization at Tb"},
     };
     for (const auto& [value, missing] : required)
@@ -52,14 +52,12 @@ bool putIdentity(FixedLine& line, const MainEntry& e) {
 bool criticalLine(const Row& r, std::string& out) {
     FixedLine line;
     const CompoundConstants& k = r.k;
-    const bool ok = putIdentity(line, r.entry) &&
-                    putFixed(line, 39, 8, r.entry.identity.mw, 3, 1) &&
-                    putFixed(line, 47, 8, k.tfp->value, 2, 0) &&
-                    putFixed(line, 55, 8, k.tb->value, 2, 0) &&
-                    putFixed(line, 63, 6, k.tc->value, 2, 0) &&
-                    putFixed(line, 71, 6, k.pc->value, 2, 0) &&
-                    putFixed(line, 78, 6, k.vc->value, 1, 0) &&
-                    putFixed(line, 85, 6, r.zc, 3, 3) && putFixed(line, 91, 6, k.omega->value, 3, 2);
+    const bool ok =
+        putIdentity(line, r.entry) && putFixed(line, 39, 8, r.entry.identity.mw, 3, 1) &&
+        putFixed(line, 47, 8, k.tfp->value, 2, 0) && putFixed(line, 55, 8, k.tb->value, 2, 0) &&
+        putFixed(line, 63, 6, k.tc->value, 2, 0) && putFixed(line, 71, 6, k.pc->value, 2, 0) &&
+        putFixed(line, 78, 6, k.vc->value, 1, 0) && putFixed(line, 85, 6, r.zc, 3, 3) &&
+        putFixed(line, 91, 6, k.omega->value, 3, 2);
     out = line.text();
     return ok;
 }
@@ -86,9 +84,8 @@ PhysicalPropertiesFiles buildPhysicalPropertiesFiles(const SourceTables& t,
                                                      const std::set<std::string>& miscellaneous,
                                                      FileReport& report) {
     std::vector<Row> rows;
-    for (const std::string& cas :
-         casUnion({&t.iupacCritical, &t.heosConstants, &t.mathewsCritical, &t.crcCritical,
-                   &t.psrkCritical, &t.yawsCritical})) {
+    for (const std::string& cas : casUnion({&t.iupacCritical, &t.heosConstants, &t.mathewsCritical,
+                                            &t.crcCritical, &t.psrkCritical, &t.yawsCritical})) {
         auto entry = mainEntry(t, cas, miscellaneous, report);
         if (!entry) continue;
         CompoundConstants k = compoundConstants(t, cas);

@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::size_t kWorstListed = 5;
 
-std::string percent(double fraction) { return fixedText(fraction * 100.0, 2) + " %"; }
+std::string percent(double fraction) {
+    return fixedText(fraction * 100.0, 2) + " %";
+}
 
 }  // namespace
 

@@ -10,7 +10,7 @@ namespace chemeng::datagen {
 // rejected and why, where the values came from, and how far every fit is
 // from its source.
 class FileReport {
-public:
+  public:
     explicit FileReport(std::string files) : m_files(std::move(files)) {}
 
     void written(int count) { m_written = count; }
@@ -31,7 +31,7 @@ public:
 
     std::string markdown() const;
 
-private:
+  private:
     struct Fit {
         std::string compound;
         double deviation;

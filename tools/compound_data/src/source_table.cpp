@@ -42,7 +42,8 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
-SourceTable SourceTable::read(const std::filesystem::path& path, Layout layout, std::string& error) {
+SourceTable SourceTable::read(const std::filesystem::path& path, Layout layout,
+                              std::string& error) {
     SourceTable table;
     std::ifstream in(path, std::ios::binary);
     if (!in) {

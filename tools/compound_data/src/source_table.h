@@ -14,7 +14,7 @@ namespace chemeng::datagen {
 // the CAS in their second column. Several rows may share a CAS (Zabransky);
 // find() gives the first of them.
 class SourceTable {
-public:
+  public:
     struct Layout {
         bool hasHeader = true;
         int keyColumn = 0;
@@ -45,7 +45,7 @@ public:
     // Keys in file order, first appearance only.
     const std::vector<std::string>& keys() const { return m_keys; }
 
-private:
+  private:
     std::vector<std::string> m_header;
     std::vector<Row> m_rows;
     std::map<std::string, std::vector<std::size_t>, std::less<>> m_index;

@@ -50,6 +50,7 @@ struct SourceTables {
 };
 
 // Reads every table from the folder; on failure returns false and says why.
-bool loadSourceTables(const std::filesystem::path& folder, SourceTables& tables, std::string& error);
+bool loadSourceTables(const std::filesystem::path& folder, SourceTables& tables,
+                      std::string& error);
 
 }  // namespace chemeng::datagen

@@ -29,8 +29,13 @@ std::optional<AntoineSet> poling(const SourceTables& t, const std::string& cas) 
     const auto tmin = p.number(cas, "Tmin"), tmax = p.number(cas, "Tmax");
     if (!a || !b || !c || !tmin || !tmax) return std::nullopt;
     // log10(p/Pa) with T in K, to log10(p/mmHg) with t in degC.
-    return AntoineSet{*a - kLog10PaPerMmHg, *b, *c + kCelsiusOffset, *tmin - kCelsiusOffset,
-                      *tmax - kCelsiusOffset, 0.0, "Poling"};
+    return AntoineSet{*a - kLog10PaPerMmHg,
+                      *b,
+                      *c + kCelsiusOffset,
+                      *tmin - kCelsiusOffset,
+                      *tmax - kCelsiusOffset,
+                      0.0,
+                      "Poling"};
 }
 
 std::optional<AntoineSet> landolt(const SourceTables& t, const std::string& cas) {
@@ -39,8 +44,12 @@ std::optional<AntoineSet> landolt(const SourceTables& t, const std::string& cas)
     const auto tmin = l.number(cas, "Tmin"), tmax = l.number(cas, "Tmax");
     if (!a || !b || !c || !tmin || !tmax) return std::nullopt;
     // ln(p/Pa) with T in K, to log10(p/mmHg) with t in degC.
-    return AntoineSet{*a / std::numbers::ln10 - kLog10PaPerMmHg, *b / std::numbers::ln10,
-                      *c + kCelsiusOffset, *tmin - kCelsiusOffset, *tmax - kCelsiusOffset, 0.0,
+    return AntoineSet{*a / std::numbers::ln10 - kLog10PaPerMmHg,
+                      *b / std::numbers::ln10,
+                      *c + kCelsiusOffset,
+                      *tmin - kCelsiusOffset,
+                      *tmax - kCelsiusOffset,
+                      0.0,
                       "Landolt"};
 }
 
@@ -68,8 +77,8 @@ struct Row {
 
 }  // namespace
 
-std::optional<AntoineSet> perryAntoine(const SourceTables& t, const std::string& cas, bool wholeRange,
-                                       std::string& failure) {
+std::optional<AntoineSet> perryAntoine(const SourceTables& t, const std::string& cas,
+                                       bool wholeRange, std::string& failure) {
     const SourceTable& p = t.perry28VaporPressure;
     const SourceTable::Row* row = p.find(cas);
     if (!row) return std::nullopt;
@@ -101,11 +110,19 @@ std::optional<AntoineSet> perryAntoine(const SourceTables& t, const std::string&
     // Measured with the constants as they will be written.
     if (const auto w = written(set)) {
         const double a = *parseNumber(w->a), b = *parseNumber(w->b), cc = *parseNumber(w->c);
-        set.fitDeviation = maxRelativeDeviation(t_C, p_mmHg, [&](double x) { return antoineMmHg(a, b, cc, x); });
+        set.fitDeviation =
+            maxRelativeDeviation(t_C, p_mmHg, [&](double x) { return antoineMmHg(a, b, cc, x); });
     } else {
         set.fitDeviation = 1.0;
     }
     return set;
+}
+
+bool meetsBoilingPoint(const std::vector<double>& boilingPoints_K,
+                       const std::function<double(double)>& pressureAt_mmHg) {
+    return std::any_of(boilingPoints_K.begin(), boilingPoints_K.end(), [&](double tb) {
+        return std::abs(pressureAt_mmHg(tb) / kAtmosphere_mmHg - 1.0) <= kMaxBoilingPointError;
+    });
 }
 
 std::vector<AntoineSet> antoineCandidates(const SourceTables& t, const std::string& cas,
@@ -125,14 +142,17 @@ std::vector<AntoineSet> antoineCandidates(const SourceTables& t, const std::stri
     return sets;
 }
 
-std::vector<std::string> buildPsatFile(const SourceTables& t, const std::set<std::string>& miscellaneous,
+std::vector<std::string> buildPsatFile(const SourceTables& t,
+                                       const std::set<std::string>& miscellaneous,
                                        const std::set<std::string>& physicalProperties,
                                        FileReport& report) {
     std::vector<Row> rows;
-    for (const std::string& cas : casUnion({&t.polingAntoine, &t.perry28VaporPressure, &t.landoltAntoine})) {
+    for (const std::string& cas :
+         casUnion({&t.polingAntoine, &t.perry28VaporPressure, &t.landoltAntoine})) {
         auto entry = mainEntry(t, cas, miscellaneous, report);
         if (!entry) continue;
         const auto tb = compoundConstants(t, cas).tb;
+        const std::vector<double> boilingPoints = tabulatedBoilingPoints(t, cas);
         std::optional<Row> chosen;
         bool anyChecked = false;
         for (const AntoineSet& set : antoineCandidates(t, cas, report)) {
@@ -146,9 +166,12 @@ std::vector<std::string> buildPsatFile(const SourceTables& t, const std::set<std
                 const double tb_C = tb->value - kCelsiusOffset;
                 if (tb_C >= tmin - kBoilingPointMargin_C && tb_C <= tmax + kBoilingPointMargin_C) {
                     anyChecked = true;
-                    const double p = antoineMmHg(*parseNumber(text->a), *parseNumber(text->b),
-                                                 *parseNumber(text->c), tb_C);
-                    if (!(std::abs(p / kAtmosphere_mmHg - 1.0) <= kMaxBoilingPointError)) {
+                    const double a = *parseNumber(text->a), b = *parseNumber(text->b),
+                                 c = *parseNumber(text->c);
+                    const auto p = [&](double tk) {
+                        return antoineMmHg(a, b, c, tk - kCelsiusOffset);
+                    };
+                    if (!meetsBoilingPoint(boilingPoints, p)) {
                         report.failedCheck(set.source + ": more than 1 % from 760 mmHg at Tb");
                         continue;
                     }
@@ -194,7 +217,8 @@ std::vector<std::string> buildPsatFile(const SourceTables& t, const std::set<std
         }
         lines.push_back(line.text());
         report.source(r.set.source);
-        if (r.set.source == "Perry 2-8 fit") report.fit("Antoine refit of Perry 2-8", r.entry.name, r.set.fitDeviation);
+        if (r.set.source == "Perry 2-8 fit")
+            report.fit("Antoine refit of Perry 2-8", r.entry.name, r.set.fitDeviation);
     }
     report.written(static_cast<int>(lines.size()));
     return lines;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -28,6 +29,11 @@ std::vector<AntoineSet> antoineCandidates(const SourceTables& tables, const std:
 // the whole tabulated range when wholeRange is set.
 std::optional<AntoineSet> perryAntoine(const SourceTables& tables, const std::string& cas,
                                        bool wholeRange, std::string& failure);
+
+// The boiling-point check of an Antoine set: 760 mmHg within 1 % at one of
+// the tabulated normal boiling points (K). pressureAt takes kelvin.
+bool meetsBoilingPoint(const std::vector<double>& boilingPoints_K,
+                       const std::function<double(double)>& pressureAt_mmHg);
 
 // Psat.txt: at most 700 compounds, those of the Physical Properties files
 // first, then the most widely tabulated.

@@ -34,8 +34,8 @@ TEST(CompoundDataFormatting, FixedLineRefusesOverlongTextsAndWrittenWindows) {
     FixedLine line;
     EXPECT_TRUE(line.put(3, 8, "C2H6O", FixedLine::Align::Left));
     EXPECT_TRUE(line.put(63, 6, "514.00"));
-    EXPECT_FALSE(line.put(71, 6, "1234567"));        // longer than its window
-    EXPECT_FALSE(line.put(60, 6, "1"));              // would land on Tc
+    EXPECT_FALSE(line.put(71, 6, "1234567"));  // longer than its window
+    EXPECT_FALSE(line.put(60, 6, "1"));        // would land on Tc
     EXPECT_TRUE(line.put(71, 6, "61.37"));
     EXPECT_EQ(line.text(), "   C2H6O" + std::string(55, ' ') + "514.00  " + " 61.37");
 }
