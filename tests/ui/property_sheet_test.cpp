@@ -1,5 +1,6 @@
 #include "app/property_sheet.h"
 
+#include <QImage>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -36,6 +37,22 @@ class PropertySheetTest : public QObject {
             const QString text = button->text();
             QVERIFY2(text != "Cancel" && text != "Apply" && text != "Help", qPrintable(text));
         }
+    }
+
+    void drawsTheBannerAboveTheBottomEdge() {
+        test::MessageLog log;
+        PropertySheet sheet(standardPages(), "data", log.presenter());
+        sheet.resize(800, 600);
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        auto* strip = sheet.findChild<QWidget*>("banner");
+        QVERIFY(strip != nullptr);
+        // The banner's left end is dark blue; the window's background is not.
+        const QImage image = strip->grab().toImage();
+        const QColor inside = image.pixelColor(12, image.height() - 25 + 8);
+        QVERIFY2(inside.blue() > inside.red() + 40, qPrintable(inside.name()));
+        const QColor leftOfIt = image.pixelColor(4, image.height() - 25 + 8);
+        QVERIFY(leftOfIt != inside);
     }
 
     void enterDoesNotCloseTheWindow() {
