@@ -40,7 +40,7 @@ constexpr std::array kControls{
     ControlSpec{0, K::Label, "Min", 4, 4},
     ControlSpec{C::Tmin, K::Edit, "", 4, 5, 1, 1, kReadOnly | kCentered},
     ControlSpec{0, K::Label, "K", 4, 6},
-    // rho = A * B^-(1-T/Tc)^(2/7); the exponent sits a row higher.
+    // rho = A * B^-(1-T/Tc)^(2/7); the exponent sits a row above B.
     ControlSpec{0, K::Label, "2/7", 5, 8},
     ControlSpec{C::A, K::Edit, "", 6, 4, 1, 1, kCentered},
     ControlSpec{0, K::Label, "*", 6, 5},
