@@ -73,6 +73,7 @@ struct Row {
     WrittenAntoine text;
     bool inPhysicalProperties;
     int commonness;
+    bool checkedAtTb;
 };
 
 }  // namespace
@@ -162,10 +163,12 @@ std::vector<std::string> buildPsatFile(const SourceTables& t,
                 continue;
             }
             const double tmin = *parseNumber(text->tmin), tmax = *parseNumber(text->tmax);
+            bool checked = false;
             if (tb) {
                 const double tb_C = tb->value - kCelsiusOffset;
                 if (tb_C >= tmin - kBoilingPointMargin_C && tb_C <= tmax + kBoilingPointMargin_C) {
                     anyChecked = true;
+                    checked = true;
                     const double a = *parseNumber(text->a), b = *parseNumber(text->b),
                                  c = *parseNumber(text->c);
                     const auto p = [&](double tk) {
@@ -177,7 +180,8 @@ std::vector<std::string> buildPsatFile(const SourceTables& t,
                     }
                 }
             }
-            chosen = Row{*entry, set, *text, physicalProperties.contains(cas), t.commonness(cas)};
+            chosen = Row{*entry, set, *text, physicalProperties.contains(cas), t.commonness(cas),
+                         checked};
             break;
         }
         if (!chosen) {
@@ -217,6 +221,7 @@ std::vector<std::string> buildPsatFile(const SourceTables& t,
         }
         lines.push_back(line.text());
         report.source(r.set.source);
+        if (!r.checkedAtTb) report.source("(not checked: no Tb within 20 degC of the range)");
         if (r.set.source == "Perry 2-8 fit")
             report.fit("Antoine refit of Perry 2-8", r.entry.name, r.set.fitDeviation);
     }
