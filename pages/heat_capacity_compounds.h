@@ -8,6 +8,7 @@
 #include "compounds/compound_table.h"
 #include "framework/dialog.h"
 #include "framework/notification.h"
+#include "framework/temperature_unit.h"
 
 namespace chemeng {
 
@@ -42,7 +43,6 @@ enum : int {
 }  // namespace HeatCapacityCtl
 
 enum class Phase { Gas, Liquid };
-enum class TemperatureUnit { Celsius, Fahrenheit, Kelvin };
 
 // The heat-capacity polynomial of one phase as a row of the table holds it:
 // Cp = a + b*T + c*T^2 + d*T^3 in J/(g mol K), T in K, valid from tmin_K to
@@ -98,7 +98,6 @@ class HeatCapacityCompounds {
     const std::string& formula() const { return m_formula; }
     const std::string& molecularWeight() const { return m_molecularWeight; }
 
-    const CompoundTable& table() const { return m_table; }
 
   private:
     void showRow(int row);
