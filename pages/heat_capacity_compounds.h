@@ -98,7 +98,6 @@ class HeatCapacityCompounds {
     const std::string& formula() const { return m_formula; }
     const std::string& molecularWeight() const { return m_molecularWeight; }
 
-
   private:
     void showRow(int row);
     void loadPhase(int row);
