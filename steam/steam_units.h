@@ -5,9 +5,10 @@
 // the factors are the stored values this program has always used (the
 // pressure factors follow from 1 atm = 101.3 kPa = 760 mmHg = 29.92 inHg =
 // 14.7 psia).
+#include "framework/temperature_unit.h"
+
 namespace chemeng {
 
-enum class TemperatureUnit : int { Celsius = 0, Fahrenheit = 1, Kelvin = 2 };
 enum class PressureUnit : int { KPa = 0, Bar = 1, MmHg = 2, InHg = 3, Atm = 4, Psia = 5 };
 // American: Btu/lb and ft³/lb; SI: kJ/kg and m³/kg.
 enum class UnitSystem : int { American = 0, SI = 1 };
