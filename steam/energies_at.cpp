@@ -18,7 +18,7 @@ Energies EnergiesAt(double T_K, double rho_kgm3) {
     const double RT = T_K * iapws95::kGasConstant_kJkgK;
 
     // Only φ°_τ, φʳ_τ and φʳ_δ enter u and h.
-    const HelmholtzValues ideal = HelmholtzIdeal(1.0, tau, HelmholtzSelection{.t = true});
+    const HelmholtzValues ideal = HelmholtzIdeal(delta, tau, HelmholtzSelection{.t = true});
     if (rho_kgm3 == 0.0) {
         // Every residual term vanishes with δ, and so does δ φʳ_δ in the limit.
         const double uOverRT = tau * ideal.t;
