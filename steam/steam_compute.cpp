@@ -6,6 +6,7 @@
 
 #include "framework/dialog.h"
 #include "framework/number_format.h"
+#include "framework/result_rounding.h"
 #include "framework/text_number.h"
 #include "steam/energies_at.h"
 #include "steam/steam_tables_page.h"
@@ -288,8 +289,11 @@ void CSteamTables::showResults() {
     SteamResults& r = m_results;
     SteamTexts shown = m_texts;
     bool outOfRange = false;
+    // A value the 32-bit thousandths step cannot hold (not finite, or a
+    // quality typed as 1e300 mixing into a 300-digit enthalpy) is no result
+    // to show, as on every other page.
     const auto fmt = [&outOfRange](double value) {
-        if (!std::isfinite(value)) {
+        if (!roundToThousandths(value)) {
             outOfRange = true;
             return std::string{};
         }

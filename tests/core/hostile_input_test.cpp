@@ -1,0 +1,375 @@
+// Hostile texts typed into every input of every page that takes one: blanks,
+// numbers the reader takes in unusual forms (hexadecimal, subnormal, huge,
+// 10000 digits long), and values at and just past each range limit. Each must
+// give the page's message or the correct finite value, never garbage. The
+// cases the pages' own tests already hold (empty, "nan", "inf", "abc", the
+// 32-bit rounding limit of the result) are not repeated here.
+//
+// A row's expected shown text is either literal or "=<text>": everything on
+// screen and every message exactly as when <text> itself is typed.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "heat_capacity_page_driver.h"
+#include "pages/density.h"
+#include "pages/enthalpies.h"
+#include "pages/heat_caps.h"
+#include "pages/vapor_pressure.h"
+#include "resources/layouts/density_layout.h"
+#include "resources/layouts/enthalpies_layout.h"
+#include "resources/layouts/heat_caps_layout.h"
+#include "resources/layouts/steam_tables_layout.h"
+#include "resources/layouts/vapor_pressure_layout.h"
+#include "steam/steam_tables_page.h"
+#include "support/fixture_paths.h"
+#include "support/recording_dialog.h"
+
+namespace chemeng {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+struct Row {
+    std::string typed;
+    std::string message;  // the one message expected, or empty for none
+    std::string shown;    // literal, or "=<text>"
+};
+
+// What one computation left: its messages and the texts that matter.
+struct Outcome {
+    Messages messages;
+    std::vector<std::string> shown;
+    bool operator==(const Outcome&) const = default;
+};
+
+void PrintTo(const Outcome& outcome, std::ostream* out) {
+    *out << "messages {";
+    for (const std::string& m : outcome.messages) *out << " '" << m << "'";
+    *out << " } shown {";
+    for (const std::string& s : outcome.shown) *out << " '" << s << "'";
+    *out << " }";
+}
+
+const std::string kNines(10000, '9');
+const std::string kZeros(10000, '0');
+
+std::string describe(const std::string& typed) {
+    return typed.size() > 40 ? typed.substr(0, 12) + "...(" + std::to_string(typed.size()) + ")"
+                             : "'" + typed + "'";
+}
+
+// Runs each row on a fresh page through `run`, whose first shown text is
+// the one a literal row names.
+void checkTable(const std::vector<Row>& rows,
+                const std::function<Outcome(const std::string&)>& run) {
+    for (const Row& row : rows) {
+        SCOPED_TRACE(describe(row.typed));
+        const Outcome got = run(row.typed);
+        if (!row.shown.empty() && row.shown.front() == '=') {
+            const Outcome plain = run(row.shown.substr(1));
+            EXPECT_EQ(got, plain);
+            EXPECT_TRUE(got.messages.empty()) << got.messages.front();
+            continue;
+        }
+        EXPECT_EQ(got.messages, row.message.empty() ? Messages{} : Messages{row.message});
+        ASSERT_FALSE(got.shown.empty());
+        EXPECT_EQ(got.shown.front(), row.shown);
+    }
+}
+
+// --- Heat Capacities and Enthalpies, on tests/fixtures/heat_caps ----------
+
+// METHANE as a gas: 298 K to 1000 K; the page takes 0 °C as 273 K, so 25 °C
+// (50.642) and 727 °C (81.661) are its limits.
+TEST(HostileInput, HeatCapacitiesTemperature) {
+    const std::vector<Row> rows{
+        {"   ", "Out of Range", "0"},  // blanks read as 0 °C = 273 K
+        {" 25 ", "", "=25"},
+        {"+25", "", "=25"},
+        {"25abc", "", "=25"},
+        {"0x19", "", "=25"},  // hexadecimal, as the C library reads it
+        {"0x10", "Out of Range", "0"},
+        {"-1e308", "Out of Range", "0"},
+        {"1e-320", "Out of Range", "0"},
+        {kNines, "Out of Range", "0"},
+        {"-" + kNines, "Out of Range", "0"},
+        {"25." + kZeros, "", "=25"},
+        {kZeros + "25", "", "=25"},
+        {"24.999999", "Out of Range", "0"},
+        {"727", "", "81.661"},
+        {"727.000001", "Out of Range", "0"},
+    };
+    checkTable(rows, [](const std::string& typed) {
+        test::HeatCapacityPageDriver<CHeatCaps> p(heatCapsLayout(), test::fixtureDir("heat_caps"));
+        EXPECT_TRUE(p.choose("METHANE"));
+        p.unit('C');
+        Messages messages = p.compute(typed);
+        return Outcome{messages, {p.result()}};
+    });
+}
+
+// BENZENE as a gas from 1000 K down to 298 K: 26050.289. Only T is held to
+// the range; a reference far out of it still gives a finite H or a message.
+TEST(HostileInput, EnthalpiesTemperatureAndReference) {
+    const auto compute = [](const std::string& t, const std::string& tr) {
+        test::HeatCapacityPageDriver<CEnthalpies> p(enthalpiesLayout(),
+                                                    test::fixtureDir("heat_caps"));
+        EXPECT_TRUE(p.choose("BENZENE"));
+        p.unit('K');
+        Messages messages = p.compute(t, &tr);
+        return Outcome{messages, {p.result()}};
+    };
+    const std::vector<Row> temperatureRows{
+        {"   ", "Out of Range", "0"},         {"0x3E8", "", "=1000"},
+        {"-1e308", "Out of Range", "0"},      {"1e-320", "Out of Range", "0"},
+        {kNines, "Out of Range", "0"},        {"1000." + kZeros, "", "=1000"},
+        {"1000.000001", "Out of Range", "0"},
+    };
+    checkTable(temperatureRows, [&](const std::string& t) { return compute(t, "298"); });
+
+    const std::vector<Row> referenceRows{
+        {"298", "", "26050.289"},
+        {"   ", "", "=0"},
+        {"1e-320", "", "=0"},
+        {"0x12A", "", "=298"},
+        {"298." + kZeros, "", "=298"},
+        {kNines, "Out of Range", "0"},
+        {"-1e308", "Result out of range", "0"},  // Tr⁴ overflows
+        {"1e80", "Result out of range", "0"},
+    };
+    checkTable(referenceRows, [&](const std::string& tr) { return compute("1000", tr); });
+}
+
+// --- Density of Liquid, on tests/fixtures/density --------------------------
+
+// TEST LIQUID: 250 K (0.985) up to Tc = 600 K (0.3), 300 K gives 0.935.
+TEST(HostileInput, DensityTemperature) {
+    const std::vector<Row> rows{
+        {"   ", "Out of Range", "0"},
+        {"0x12C", "", "=300"},
+        {"300abc", "", "=300"},
+        {"-1e308", "Out of Range", "0"},
+        {"1e-320", "Out of Range", "0"},
+        {kNines, "Out of Range", "0"},
+        {"-" + kNines, "Out of Range", "0"},
+        {"300." + kZeros, "", "=300"},
+        {kZeros + "300", "", "=300"},
+        {"249.9999999", "Out of Range", "0"},
+        {"600.0000001", "Out of Range", "0"},
+    };
+    checkTable(rows, [](const std::string& typed) {
+        test::RecordingDialog dialog(densityLayout());
+        Density page(dialog, test::fixtureDir("density"));
+        dialog.attach(page);
+        page.onInitDialog();
+        EXPECT_TRUE(dialog.chooseText(DensityCtl::MainFormulas, "X1"));
+        dialog.click(DensityCtl::Kelvin);
+        dialog.type(DensityCtl::Temperature, typed);
+        dialog.click(DensityCtl::Ok);
+        return Outcome{dialog.takeMessages(), {dialog.windowText(DensityCtl::Density)}};
+    });
+}
+
+// --- Vapor Pressure, on tests/fixtures/density -----------------------------
+
+// WATER: 1 °C to 100 °C, 760.086 mmHg at 100 °C.
+TEST(HostileInput, VaporPressureTemperature) {
+    const std::vector<Row> rows{
+        {"   ", "Out of Range", "0"},         {"0x64", "", "=100"},
+        {"1e308", "Out of Range", "0"},       {"-1e308", "Out of Range", "0"},
+        {"1e-320", "Out of Range", "0"},      {kNines, "Out of Range", "0"},
+        {"100." + kZeros, "", "=100"},        {"0.9999999", "Out of Range", "0"},
+        {"100.0000001", "Out of Range", "0"},
+    };
+    checkTable(rows, [](const std::string& typed) {
+        test::RecordingDialog dialog(vaporPressureLayout());
+        CVPressure page(dialog, test::fixtureDir("density"));
+        dialog.attach(page);
+        page.onInitDialog();
+        EXPECT_TRUE(dialog.chooseText(VaporPressureCtl::MainFormulas, "H2O"));
+        dialog.type(VaporPressureCtl::Temperature, typed);
+        dialog.click(VaporPressureCtl::Ok);
+        return Outcome{dialog.takeMessages(), {dialog.windowText(VaporPressureCtl::Pressure)}};
+    });
+}
+
+// --- Steam Tables, on tests/fixtures/steam ---------------------------------
+
+namespace S = SteamTablesCtl;
+constexpr std::array kSteamEdits{
+    S::Temperature,    S::Pressure,        S::Quality,      S::LiquidEnthalpy,
+    S::VapourEnthalpy, S::MixtureEnthalpy, S::LiquidEnergy, S::VapourEnergy,
+    S::MixtureEnergy,  S::LiquidVolume,    S::VapourVolume, S::MixtureVolume,
+};
+
+// One computation on a fresh page: the clicks, then `typed` into `edit`
+// after the fixed `inputs`. The first shown text is `checked`'s, or after a
+// message every edit nothing was typed into, together (nothing is to be
+// shown in them); the rest are the twelve edits, but for a typed quality,
+// which stays as typed.
+Outcome steamRun(const std::vector<int>& clicks,
+                 const std::vector<std::pair<int, std::string>>& inputs, int edit,
+                 const std::string& typed, int checked) {
+    test::RecordingDialog dialog(steamTablesLayout());
+    CSteamTables page(dialog, test::fixtureDir("steam"));
+    dialog.attach(page);
+    page.onInitDialog();
+    for (int id : clicks) dialog.click(id);
+    for (const auto& [id, text] : inputs) dialog.type(id, text);
+    dialog.type(edit, typed);
+    dialog.click(S::Ok);
+    Outcome outcome{dialog.takeMessages(), {dialog.windowText(checked)}};
+    if (!outcome.messages.empty()) {
+        outcome.shown.front().clear();
+        for (int id : kSteamEdits) {
+            bool typedInto = id == edit;
+            for (const auto& input : inputs) typedInto = typedInto || input.first == id;
+            if (!typedInto) outcome.shown.front() += dialog.windowText(id);
+        }
+    }
+    for (int id : kSteamEdits)
+        if (id != S::Quality || edit != S::Quality) outcome.shown.push_back(dialog.windowText(id));
+    return outcome;
+}
+
+constexpr const char* kSaturationT =
+    "Temperature is out of range for saturation (253.15 K up to 647.096 K)";
+constexpr const char* kSaturationP =
+    "Pressure is out of range for saturation (0.12545844 kPa up to 22064 kPa)";
+
+TEST(HostileInput, SteamSaturationTemperature) {
+    const std::vector<Row> rows{
+        {"   ", kSaturationT, ""},  // 0 K; nothing is shown
+        {"-1e308", kSaturationT, ""}, {"1e308", kSaturationT, ""},    {"1e-320", kSaturationT, ""},
+        {kNines, kSaturationT, ""},   {"0x175", "", "=373"},          {"373." + kZeros, "", "=373"},
+        {"253.15", "", "253.150"},    {"253.1499", kSaturationT, ""}, {"647.0959", "", "647.096"},
+    };
+    checkTable(rows, [](const std::string& typed) {
+        return steamRun({S::SI, S::Kelvin}, {}, S::Temperature, typed, S::Temperature);
+    });
+}
+
+TEST(HostileInput, SteamSaturationPressure) {
+    const std::vector<Row> rows{
+        {"   ", kSaturationP, ""},       {"-1e308", kSaturationP, ""},
+        {"1e308", kSaturationP, ""},     {"1e-320", kSaturationP, ""},
+        {kNines, kSaturationP, ""},      {"0x65", "", "=101"},
+        {"101." + kZeros, "", "=101"},   {"0.12545844", "", "0.125"},
+        {"0.1254584", kSaturationP, ""}, {"22063.999", "", "22063.999"},
+    };
+    checkTable(rows, [](const std::string& typed) {
+        return steamRun({S::SI, S::PressureChoice}, {}, S::Pressure, typed, S::Pressure);
+    });
+}
+
+// Quality in percent at 100 °C. A quality the mixture columns cannot show
+// as a number of sane size is refused like any result out of range.
+TEST(HostileInput, SteamQuality) {
+    const std::vector<Row> rows{
+        {"   ", "", "=0"},
+        {"1e-320", "", "=0"},
+        {"0x32", "", "=50"},
+        {"50." + kZeros, "", "=50"},
+        {"1e300", "Result out of range", ""},
+        {"1e308", "Result out of range", ""},
+        {"-1e308", "Result out of range", ""},
+        {kNines, "Result out of range", ""},
+    };
+    checkTable(rows, [](const std::string& typed) {
+        return steamRun({S::SI, S::QualityChoice}, {{S::Temperature, "100"}}, S::Quality, typed,
+                        S::MixtureEnthalpy);
+    });
+}
+
+// A liquid enthalpy looked up in the table: 0.000611 to 632.18 kJ/kg.
+TEST(HostileInput, SteamTableLookUp) {
+    const std::vector<Row> rows{
+        {"1e-320", "Out of Range", ""}, {"   ", "Out of Range", ""},
+        {"0.000611", "", "0.001"},      {"0x190", "", "=400"},
+        {"400." + kZeros, "", "=400"},  {"1e308", "Out of Range", ""},
+        {"-1e308", "Out of Range", ""}, {kNines, "Out of Range", ""},
+        {"632.18", "", "632.180"},      {"632.1801", "Out of Range", ""},
+    };
+    checkTable(rows, [](const std::string& typed) {
+        return steamRun({S::SI, S::EnthalpyChoice}, {}, S::LiquidEnthalpy, typed,
+                        S::LiquidEnthalpy);
+    });
+}
+
+constexpr const char* kFormulationOut =
+    "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6112 kPa to 41368 "
+    "kPa)";
+
+// The superheated pairs: each input of each pair with the texts that are no
+// state of steam.
+TEST(HostileInput, SteamSuperheatedPairs) {
+    const int sup = S::SuperheatedMode;
+    const std::vector<Row> tpTemperature{
+        {"   ", "Temperature is out of range", ""},  // 0 °C is below 273.16 K
+        {"0x64", "", "=100"},
+        {"-1e308", "Temperature is out of range", ""},
+        {"1e308", "Temperature is out of range", ""},
+        {"1e-320", "Temperature is out of range", ""},
+        {kNines, "Temperature is out of range", ""},
+        {"431.85", "", "431.850"},  // 705 K
+        {"431.851", "Temperature is out of range", ""},
+    };
+    checkTable(tpTemperature, [&](const std::string& typed) {
+        return steamRun({S::SI, sup, S::TemperatureChoice, S::PressureChoice},
+                        {{S::Pressure, "100"}}, S::Temperature, typed, S::Temperature);
+    });
+    const std::vector<Row> tpPressure{
+        {"   ", "Pressure is out of range", ""},
+        {"1e-320", "Pressure is out of range", ""},
+        {"-1e308", "Pressure is out of range", ""},
+        {kNines, "Pressure is out of range", ""},
+        {"0x64", "", "=100"},
+        {"0.7", "", "0.700"},
+        {"0.6999", "Pressure is out of range", ""},
+        {"22000", "", "22000.000"},
+    };
+    checkTable(tpPressure, [&](const std::string& typed) {
+        return steamRun({S::SI, sup, S::TemperatureChoice, S::PressureChoice},
+                        {{S::Temperature, "200"}}, S::Pressure, typed, S::Pressure);
+    });
+
+    const char* volumeMessage = "Volume must be a positive number";
+    const std::vector<Row> tvVolume{
+        {"   ", volumeMessage, ""},     {"-1e308", volumeMessage, ""},
+        {"-1e-320", volumeMessage, ""}, {"1e308", volumeMessage, ""},  // infinite in ft³/lb
+        {kNines, volumeMessage, ""},    {"1e-320", kFormulationOut, ""},
+    };
+    checkTable(tvVolume, [&](const std::string& typed) {
+        return steamRun({S::SI, sup, S::TemperatureChoice, S::VolumeChoice},
+                        {{S::Temperature, "200"}}, S::VapourVolume, typed, S::Temperature);
+    });
+
+    const char* enthalpyMessage = "Enthalpy must be a positive number";
+    const std::vector<Row> phEnthalpy{
+        {"   ", enthalpyMessage, ""},    {"-1e308", enthalpyMessage, ""},
+        {kNines, enthalpyMessage, ""},   {"1e308", kFormulationOut, ""},
+        {"1e-320", kFormulationOut, ""}, {"0xB3B", "", "=2875"},
+    };
+    checkTable(phEnthalpy, [&](const std::string& typed) {
+        return steamRun({S::SI, sup, S::PressureChoice, S::EnthalpyChoice}, {{S::Pressure, "100"}},
+                        S::VapourEnthalpy, typed, S::Temperature);
+    });
+
+    const char* pressureMessage = "Pressure is out of range (0.6112 kPa to 41368 kPa)";
+    const std::vector<Row> pvPressure{
+        {"   ", pressureMessage, ""},    {"1e-320", pressureMessage, ""},
+        {"1e308", pressureMessage, ""},  {kNines, pressureMessage, ""},
+        {"0.6111", pressureMessage, ""}, {"41369", pressureMessage, ""},
+    };
+    checkTable(pvPressure, [&](const std::string& typed) {
+        return steamRun({S::SI, sup, S::PressureChoice, S::VolumeChoice},
+                        {{S::VapourVolume, "2.2"}}, S::Pressure, typed, S::Temperature);
+    });
+}
+
+}  // namespace
+}  // namespace chemeng
