@@ -3,7 +3,7 @@
 PRESET ?= release
 JOBS ?=
 
-.PHONY: run test setup build ci-test asan-test bench clean
+.PHONY: run test setup build ci-test asan-test bench fuzz clean
 
 setup:
 	bash scripts/setup-debian.sh
@@ -29,6 +29,13 @@ bench: setup
 	cmake --preset bench
 	cmake --build --preset bench
 	@echo "Benchmarks are in build/bench/bench/"
+
+# libFuzzer targets (clang); how to run them is in docs/robustness.md.
+fuzz:
+	CHEMENG_FUZZ=1 bash scripts/setup-debian.sh
+	cmake --preset fuzz
+	cmake --build --preset fuzz $(if $(JOBS),-j $(JOBS))
+	@echo "Fuzz targets are in build/fuzz/fuzz/"
 
 clean:
 	rm -rf build

@@ -1,0 +1,97 @@
+#include "fuzz_pages.h"
+
+#include <array>
+
+#include "pages/density.h"
+#include "pages/enthalpies.h"
+#include "pages/heat_caps.h"
+#include "pages/phys_props.h"
+#include "pages/vapor_pressure.h"
+#include "resources/layouts/density_layout.h"
+#include "resources/layouts/enthalpies_layout.h"
+#include "resources/layouts/heat_caps_layout.h"
+#include "resources/layouts/phys_props_layout.h"
+#include "resources/layouts/steam_tables_layout.h"
+#include "resources/layouts/vapor_pressure_layout.h"
+#include "steam/steam_tables_page.h"
+
+namespace chemeng::fuzz {
+
+namespace {
+
+template <typename P>
+std::unique_ptr<Page> makePage(Dialog& dialog, const std::filesystem::path& dataDir) {
+    return std::make_unique<P>(dialog, dataDir);
+}
+
+// Critical density and a main row's enthalpy of vaporization are worked out
+// and shown with three decimals; everything else is a data text.
+constexpr FieldRule kPhysPropsRules[] = {
+    {PhysPropsCtl::CriticalDensity, Shown::Fixed3OrEmpty},
+};
+
+constexpr FieldRule kHeatCapsRules[] = {
+    {HeatCapsCtl::Cp, Shown::Result},          {HeatCapsCtl::GasA, Shown::General},
+    {HeatCapsCtl::GasB, Shown::General},       {HeatCapsCtl::GasC, Shown::General},
+    {HeatCapsCtl::GasD, Shown::General},       {HeatCapsCtl::LiquidA, Shown::General},
+    {HeatCapsCtl::LiquidB, Shown::General},    {HeatCapsCtl::LiquidC, Shown::General},
+    {HeatCapsCtl::GasTmin, Shown::General},    {HeatCapsCtl::GasTmax, Shown::General},
+    {HeatCapsCtl::LiquidTmin, Shown::General}, {HeatCapsCtl::LiquidTmax, Shown::General},
+};
+
+constexpr FieldRule kEnthalpiesRules[] = {
+    {EnthalpiesCtl::H, Shown::Result},           {EnthalpiesCtl::GasA1, Shown::General},
+    {EnthalpiesCtl::GasA2, Shown::General},      {EnthalpiesCtl::GasA3, Shown::General},
+    {EnthalpiesCtl::GasA4, Shown::General},      {EnthalpiesCtl::LiquidA1, Shown::General},
+    {EnthalpiesCtl::LiquidA2, Shown::General},   {EnthalpiesCtl::LiquidA3, Shown::General},
+    {EnthalpiesCtl::GasTmin, Shown::General},    {EnthalpiesCtl::GasTmax, Shown::General},
+    {EnthalpiesCtl::LiquidTmin, Shown::General}, {EnthalpiesCtl::LiquidTmax, Shown::General},
+};
+
+constexpr FieldRule kDensityRules[] = {
+    {DensityCtl::Density, Shown::Result},
+};
+
+constexpr FieldRule kVaporPressureRules[] = {
+    {VaporPressureCtl::Pressure, Shown::Result},
+    {VaporPressureCtl::A, Shown::General},
+    {VaporPressureCtl::B, Shown::General},
+    {VaporPressureCtl::C, Shown::General},
+};
+
+constexpr FieldRule kSteamRules[] = {
+    {SteamTablesCtl::Temperature, Shown::SteamValue},
+    {SteamTablesCtl::Pressure, Shown::SteamValue},
+    {SteamTablesCtl::Quality, Shown::SteamValue},
+    {SteamTablesCtl::LiquidEnthalpy, Shown::SteamValue},
+    {SteamTablesCtl::VapourEnthalpy, Shown::SteamValue},
+    {SteamTablesCtl::MixtureEnthalpy, Shown::SteamValue},
+    {SteamTablesCtl::LiquidEnergy, Shown::SteamValue},
+    {SteamTablesCtl::VapourEnergy, Shown::SteamValue},
+    {SteamTablesCtl::MixtureEnergy, Shown::SteamValue},
+    {SteamTablesCtl::LiquidVolume, Shown::SteamValue},
+    {SteamTablesCtl::VapourVolume, Shown::SteamValue},
+    {SteamTablesCtl::MixtureVolume, Shown::SteamValue},
+};
+
+const std::array kCompoundPages{
+    PageKind{"Physical Properties", physPropsLayout, makePage<CPhysProps>, kPhysPropsRules},
+    PageKind{"Heat Capacities", heatCapsLayout, makePage<CHeatCaps>, kHeatCapsRules},
+    PageKind{"Enthalpies", enthalpiesLayout, makePage<CEnthalpies>, kEnthalpiesRules},
+    PageKind{"Density", densityLayout, makePage<Density>, kDensityRules},
+    PageKind{"Vapor Pressure", vaporPressureLayout, makePage<CVPressure>, kVaporPressureRules},
+};
+
+const PageKind kSteamPage{"Steam Tables", steamTablesLayout, makePage<CSteamTables>, kSteamRules};
+
+}  // namespace
+
+std::span<const PageKind> compoundPages() {
+    return kCompoundPages;
+}
+
+const PageKind& steamPage() {
+    return kSteamPage;
+}
+
+}  // namespace chemeng::fuzz
