@@ -1,10 +1,12 @@
 #include "fuzz_support.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 #include "framework/number_format.h"
 #include "framework/text_number.h"
@@ -235,6 +237,51 @@ void playUserSteps(FuzzedDataProvider& input, HeadlessDialog& dialog, ShownCheck
 
 std::filesystem::path shippedDataDir() {
     return CHEMENG_DATA_DIR;
+}
+
+namespace {
+
+class SampledData {
+  public:
+    SampledData() {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("chemeng-fuzz-sample-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_dir);
+        for (const auto& entry : std::filesystem::directory_iterator(shippedDataDir())) {
+            if (entry.path().extension() != ".txt") continue;
+            const bool steam = entry.path().filename() == "sat.txt";
+            std::vector<std::string> lines;
+            std::ifstream in(entry.path(), std::ios::binary);
+            for (std::string line; std::getline(in, line);) lines.push_back(line);
+            std::ofstream out(m_dir / entry.path().filename(), std::ios::binary);
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                if (keep(i, lines.size(), steam)) out << lines[i] << '\n';
+            }
+        }
+    }
+    ~SampledData() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_dir, ignored);
+    }
+    const std::filesystem::path& dir() const { return m_dir; }
+
+  private:
+    static bool keep(std::size_t index, std::size_t count, bool steam) {
+        if (steam) return index % 20 == 0 || index + 1 == count;
+        if (count <= 24) return true;  // the Miscellaneous files
+        // Rows 53 and 54 of the heat-capacity files are CO and CO2, the only
+        // compounds with the wide gas range.
+        return index % 8 == 0 || index == 52 || index == 53;
+    }
+
+    std::filesystem::path m_dir;
+};
+
+}  // namespace
+
+std::filesystem::path sampledDataDir() {
+    static const SampledData data;
+    return data.dir();
 }
 
 }  // namespace chemeng::fuzz

@@ -80,4 +80,11 @@ void playUserSteps(FuzzedDataProvider& input, HeadlessDialog& dialog, ShownCheck
 // The shipped data folder (data/ of the source tree).
 std::filesystem::path shippedDataDir();
 
+// A private folder (made once per process) with a sample of the shipped
+// files' lines: every eighth row of the main files (the same rows of files
+// that are read side by side), every Miscellaneous row, every twentieth row
+// of sat.txt and its last. Loading whole files on every input would leave
+// the pages' own logic a small share of the fuzzer's time.
+std::filesystem::path sampledDataDir();
+
 }  // namespace chemeng::fuzz

@@ -1,4 +1,4 @@
-// The Steam Tables page over the shipped sat.txt, driven by a user whose
+// The Steam Tables page over a sample of the shipped sat.txt, driven by a user whose
 // every click and typed text comes from the fuzzer: modes, property and
 // quality choices, unit systems and units, OK, Clear and Enter. After each
 // step every edit must be empty, a phase word, the user's own text or a
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PageKind& kind = steamPage();
 
     HeadlessDialog dialog(kind.layout());
-    const std::unique_ptr<Page> page = kind.make(dialog, shippedDataDir());
+    const std::unique_ptr<Page> page = kind.make(dialog, sampledDataDir());
     dialog.attach(*page);
     page->onInitDialog();
     ShownChecker checker(kind.layout(), kind.rules, /*trustedData=*/true);
