@@ -61,17 +61,18 @@ bool CSteamTables::LookUpSaturationRow(int property) {
         m_dialog.messageBox(lookUp.emptyMessage);
         return false;
     }
-    double value = parseLeadingNumber(text);
-    // The typed value stays in its own slot, in the user's unit.
-    m_results.*lookUp.slot = value;
+    const double typed = parseLeadingNumber(text);
     const bool american = m_units.system == UnitSystem::American;
-    if (american) value *= lookUp.americanFactor;
+    const double value = american ? typed * lookUp.americanFactor : typed;
 
     const std::optional<int> found = m_table.nearestRow(lookUp.column, value);
     if (!found) {
         m_dialog.messageBox("Out of Range");
         return false;
     }
+    // The typed value stays in its own slot, in the user's unit. Only a value
+    // the table takes becomes a result: a refused one must never be shown.
+    m_results.*lookUp.slot = typed;
     const auto& cell = m_table.row(*found).value;
     const double energyFactor = american ? U::kBtuPerLbPerKJPerKg : 1.0;
     const double volumeFactor = american ? U::kFt3PerLbPerM3PerKg : 1.0;
@@ -160,15 +161,16 @@ bool CSteamTables::computeSaturationAtPressure(bool withQuality, double x) {
         return true;  // the previous results are shown again
     }
     const double p = parseLeadingNumber(text);
-    m_results.pressure = p;
     const double p_kPa = U::pressureToKPa(p, m_units.pressure);
     m_saturation.setReducedPressure(p_kPa * kReducedPressurePerKPa);
     // Outside the saturation line the working numbers hold zero densities or
-    // the critical point: refused rather than shown as infinite volumes.
+    // the critical point: refused rather than shown as infinite volumes (and
+    // the refused pressure is kept out of the results).
     if (!std::isfinite(p_kPa) || m_saturation.SaturationAtPressure() != SaturationStatus::InRange) {
         m_dialog.messageBox(kSaturationPressureOutOfRange);
         return false;
     }
+    m_results.pressure = p;
     const double t_K = m_saturation.reducedSaturationTemperature() * kCriticalTemperature_K;
     m_results.temperature = t_K;
     saturatedPhases(t_K);
@@ -190,7 +192,6 @@ bool CSteamTables::computeSaturationAtTemperature(bool withQuality, double x) {
         return true;  // the previous results are shown again
     }
     const double t = parseLeadingNumber(text);
-    m_results.temperature = t;
     const double t_K = U::temperatureToKelvin(t, m_units.temperature);
     const double theta = t_K * kThetaPerKelvin;
     if (!std::isfinite(theta) ||
@@ -198,6 +199,7 @@ bool CSteamTables::computeSaturationAtTemperature(bool withQuality, double x) {
         m_dialog.messageBox(kSaturationTemperatureOutOfRange);
         return false;
     }
+    m_results.temperature = t;
     saturatedPhases(t_K);
     const double p_kPa = m_saturation.reducedPressure() * kCriticalPressure_kPa;
     m_saturation.setReducedSaturationTemperature(theta);

@@ -371,5 +371,51 @@ TEST(HostileInput, SteamSuperheatedPairs) {
     });
 }
 
+// A value refused with a message is no result: when the page later shows its
+// results again (an empty temperature re-shows them), the refused value must
+// not appear among them.
+TEST(HostileInput, SteamARefusedInputIsNeverShownAgain) {
+    struct Case {
+        int choice;
+        int edit;
+        const char* refused;
+        const char* message;
+    };
+    const Case cases[] = {
+        {S::PressureChoice, S::Pressure, "50000", kSaturationP},
+        {S::PressureChoice, S::Pressure, "4e278", kSaturationP},
+        {S::TemperatureChoice, S::Temperature, "1000", kSaturationT},
+        {S::EnthalpyChoice, S::LiquidEnthalpy, "5000", "Out of Range"},
+        {S::VolumeChoice, S::VapourVolume, "1e300", "Out of Range"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refused);
+        test::RecordingDialog dialog(steamTablesLayout());
+        CSteamTables page(dialog, test::fixtureDir("steam"));
+        dialog.attach(page);
+        page.onInitDialog();
+        dialog.click(S::SI);
+        dialog.click(S::Kelvin);
+        dialog.type(S::Temperature, "373.15");
+        dialog.click(S::Ok);
+        ASSERT_TRUE(dialog.takeMessages().empty());
+        std::vector<std::string> shown;
+        for (int id : kSteamEdits) shown.push_back(dialog.windowText(id));
+
+        // Temperature is chosen from the start; clicking it again would turn it off.
+        if (c.choice != S::TemperatureChoice) dialog.click(c.choice);
+        dialog.type(c.edit, c.refused);
+        dialog.click(S::Ok);
+        EXPECT_EQ(dialog.takeMessages(), Messages{c.message});
+
+        if (c.choice != S::TemperatureChoice) dialog.click(S::TemperatureChoice);
+        dialog.type(S::Temperature, "");
+        dialog.click(S::Ok);
+        EXPECT_EQ(dialog.takeMessages(), Messages{"Input Temperature"});
+        for (std::size_t i = 0; i < kSteamEdits.size(); ++i)
+            EXPECT_EQ(dialog.windowText(kSteamEdits[i]), shown[i]) << kSteamEdits[i];
+    }
+}
+
 }  // namespace
 }  // namespace chemeng
