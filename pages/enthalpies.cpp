@@ -22,7 +22,11 @@ constexpr double kThirdScaled = 3333333333.333333;
 }  // namespace
 
 EnthalpyCoefficients enthalpyCoefficients(const PhaseCoefficients& cp) {
-    return {cp.a, cp.b * 0.5, std::ceil(cp.c * kThirdScaled) * 1e-10, cp.d * 0.25};
+    // Beyond about 5e298 the scaled c overflows; there the 1e-10 grid is far
+    // finer than the spacing of the doubles, so c/3 is the rounded value.
+    const double scaledThird = cp.c * kThirdScaled;
+    const double a3 = std::isfinite(scaledThird) ? std::ceil(scaledThird) * 1e-10 : cp.c / 3.0;
+    return {cp.a, cp.b * 0.5, a3, cp.d * 0.25};
 }
 
 CEnthalpies::CEnthalpies(Dialog& dialog, std::filesystem::path dataDir)

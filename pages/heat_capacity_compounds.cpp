@@ -1,5 +1,6 @@
 #include "pages/heat_capacity_compounds.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -140,7 +141,13 @@ void HeatCapacityCompounds::switchToLiquid() {
 
 PhaseCoefficients HeatCapacityCompounds::coefficientsOf(int row, Phase phase) const {
     using namespace HeatCapacityCell;
-    const auto number = [&](int cell) { return parseLeadingNumber(m_table.cell(row, cell)); };
+    // A cell that reads as infinite or not-a-number (an exponent beyond the
+    // double's range, "nan") is no usable value; it counts as 0, like a cell
+    // without a number.
+    const auto number = [&](int cell) {
+        const double value = parseLeadingNumber(m_table.cell(row, cell));
+        return std::isfinite(value) ? value : 0.0;
+    };
     if (phase == Phase::Gas) {
         return {number(GasA), number(GasB),    number(GasC),
                 number(GasD), number(GasTmin), number(GasTmax)};

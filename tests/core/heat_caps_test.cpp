@@ -191,8 +191,9 @@ TEST(HeatCapsPage, RoundsToThousandthsAndRefusesWhatTheStepCannotHold) {
         {"2147484", "7", "Result out of range"},
         {"-2147484", "7", "Result out of range"},
         {"1e300", "7", "Result out of range"},
-        {"inf", "7", "Result out of range"},
-        {"nan", "7", "Result out of range"},
+        // A coefficient that reads as non-finite counts as 0: no data.
+        {"inf", "0", "No Data Available for this compound"},
+        {"nan", "0", "No Data Available for this compound"},
     };
     TempDataDir dir;
     std::string cpgas = FixedLine().at(11, "SEVEN").at(46, "7").str() + "\n";
@@ -212,6 +213,37 @@ TEST(HeatCapsPage, RoundsToThousandthsAndRefusesWhatTheStepCannotHold) {
         EXPECT_EQ(p.compute("500"), test::messageList(cases[i].message));
         EXPECT_EQ(p.result(), cases[i].shown);
     }
+}
+
+// A data cell that reads as infinite or not-a-number (an exponent beyond the
+// double's range, "nan") counts as 0 in either phase, so no edit ever shows
+// "inf" or "nan"; the other coefficients still compute.
+TEST(HeatCapsPage, DataCellsThatReadAsNonFiniteCountAsZero) {
+    TempDataDir dir;
+    dir.write("Cpgas.txt", FixedLine()
+                                   .at(3, "X")
+                                   .at(11, "ODD")
+                                   .at(46, "1e999")
+                                   .at(60, "nan")
+                                   .at(72, "-1e999")
+                                   .at(85, "2e-6")
+                                   .str() +
+                               "\n");
+    dir.write(
+        "Cpliq.txt",
+        FixedLine().at(47, "10").at(58, "inf").at(72, "2.9e308").at(85, "200").at(94, "400").str() +
+            "\n");
+    for (const char* file : {"HCG.txt", "HCL.txt"}) dir.write(file, "");
+    Page p(dir.path());
+    ASSERT_TRUE(p.choose("ODD"));
+    p.unit('K');
+    EXPECT_EQ(p.gasShown(), (V{"0", "0", "0", "2e-06", "298", "1000"}));
+    EXPECT_TRUE(p.compute("500").empty());
+    EXPECT_EQ(p.result(), "250");
+    p.phase('L');
+    EXPECT_EQ(p.liquidShown(), (V{"10", "0", "0", "200", "400"}));
+    EXPECT_TRUE(p.compute("300").empty());
+    EXPECT_EQ(p.result(), "10");
 }
 
 // A typed text the number reader takes as nan or ±inf, or as a number that
