@@ -1,5 +1,6 @@
 #include "steam/pair_solvers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -18,6 +19,10 @@ namespace {
 // 32.018 °F, subregion 2 up to 1600 °F, both from 0.08865 to 6000 psia.
 constexpr double kLowestTemperature_F = 32.018;
 constexpr double kHighestTemperature_F = 1600.0;
+// A limit typed in °C or K reaches °F a rounding step off (0.01 °C, the
+// 273.17 K the message names, arrives as 32.01799999999999 °F); it is
+// still the limit, and the formulation is given the limit itself.
+constexpr double kLimitTolerance_F = 1e-9;
 constexpr double kLowestPressure_psia = 0.08865;
 constexpr double kHighestPressure_psia = 6000.0;
 // The same limits in K (273.16 convention) and kPa (×1/0.1450377), as the
@@ -57,9 +62,12 @@ bool PairSolvers::inputsPresent(std::string_view first, const char* firstMessage
     return !first.empty() && !second.empty();
 }
 
-bool PairSolvers::temperatureInRange(double t_F) {
-    if (std::isfinite(t_F) && t_F >= kLowestTemperature_F && t_F <= kHighestTemperature_F)
+bool PairSolvers::temperatureInRange(double& t_F) {
+    if (std::isfinite(t_F) && t_F >= kLowestTemperature_F - kLimitTolerance_F &&
+        t_F <= kHighestTemperature_F + kLimitTolerance_F) {
+        t_F = std::clamp(t_F, kLowestTemperature_F, kHighestTemperature_F);
         return true;
+    }
     m_sink(kTemperatureOutOfRange);
     return false;
 }
@@ -176,7 +184,7 @@ SolveOutcome PairSolvers::SolveTemperatureVolume(std::string_view temperature,
     results.vapourVolume = v;
 
     const double t_K = U::temperatureToKelvin(t, units.temperature);
-    const double t_F = U::kelvinToFahrenheit(t_K);
+    double t_F = U::kelvinToFahrenheit(t_K);
     if (units.system == UnitSystem::SI) v *= U::kFt3PerLbPerM3PerKg;
     if (!temperatureInRange(t_F) || !positive(v, "Volume must be a positive number"))
         return SolveOutcome::Stopped;
@@ -204,7 +212,7 @@ SolveOutcome PairSolvers::SolveTemperatureEnthalpy(std::string_view temperature,
     results.vapourEnthalpy = h;
 
     const double t_K = U::temperatureToKelvin(t, units.temperature);
-    const double t_F = U::kelvinToFahrenheit(t_K);
+    double t_F = U::kelvinToFahrenheit(t_K);
     if (units.system == UnitSystem::SI) h *= U::kBtuPerLbPerKJPerKg;
     if (!temperatureInRange(t_F) || !positive(h, "Enthalpy must be a positive number"))
         return SolveOutcome::Stopped;

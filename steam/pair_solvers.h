@@ -59,7 +59,8 @@ class PairSolvers {
   private:
     bool inputsPresent(std::string_view first, const char* firstMessage, std::string_view second,
                        const char* secondMessage);
-    bool temperatureInRange(double t_F);
+    // A temperature a rounding step outside a limit is put on the limit.
+    bool temperatureInRange(double& t_F);
     bool pressureInRange(double p_psia);
     bool positive(double value, const char* message);
     bool formulationHeld();

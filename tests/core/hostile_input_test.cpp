@@ -347,6 +347,21 @@ TEST(HostileInput, SteamSuperheatedPairs) {
         return steamRun({S::SI, sup, S::TemperatureChoice, S::VolumeChoice},
                         {{S::Temperature, "200"}}, S::VapourVolume, typed, S::Temperature);
     });
+    // The formulation's temperature range, 32.018 °F to 1600 °F, in °C.
+    const char* temperatureMessage = "Temperature is out of range (273.17 K to 1144.27 K)";
+    const std::vector<Row> tvTemperature{
+        {"0.01", "", "0.010"},
+        {"0.0099", temperatureMessage, ""},
+        {"871.11", "", "871.110"},
+        {"871.12", temperatureMessage, ""},
+        {"   ", temperatureMessage, ""},
+        {"-1e308", temperatureMessage, ""},
+        {kNines, temperatureMessage, ""},
+    };
+    checkTable(tvTemperature, [&](const std::string& typed) {
+        return steamRun({S::SI, sup, S::TemperatureChoice, S::VolumeChoice},
+                        {{S::VapourVolume, "2.2"}}, S::Temperature, typed, S::Temperature);
+    });
 
     const char* enthalpyMessage = "Enthalpy must be a positive number";
     const std::vector<Row> phEnthalpy{
@@ -368,6 +383,16 @@ TEST(HostileInput, SteamSuperheatedPairs) {
     checkTable(pvPressure, [&](const std::string& typed) {
         return steamRun({S::SI, sup, S::PressureChoice, S::VolumeChoice},
                         {{S::VapourVolume, "2.2"}}, S::Pressure, typed, S::Temperature);
+    });
+    // At the limits, with volumes of superheated steam there (about 58 °C and
+    // 1000 K).
+    checkTable({{"0.6113", "", "0.611"}}, [&](const std::string& typed) {
+        return steamRun({S::SI, sup, S::PressureChoice, S::VolumeChoice},
+                        {{S::VapourVolume, "250"}}, S::Pressure, typed, S::Pressure);
+    });
+    checkTable({{"41368", "", "41368.000"}}, [&](const std::string& typed) {
+        return steamRun({S::SI, sup, S::PressureChoice, S::VolumeChoice},
+                        {{S::VapourVolume, "0.012"}}, S::Pressure, typed, S::Pressure);
     });
 }
 
