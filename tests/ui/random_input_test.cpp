@@ -251,6 +251,35 @@ std::string randomText(Rng& rng) {
     }
 }
 
+// A value that often makes a state of water in the units the steam page
+// starts with, so that its solvers are reached and not only its range checks.
+std::string plausibleSteamText(Rng& rng, int edit) {
+    namespace S = SteamTablesCtl;
+    double low = 0.0;
+    double high = 100.0;  // quality, %
+    switch (edit) {
+        case S::Temperature:
+            low = -20.0, high = 900.0;
+            break;
+        case S::Pressure:
+            low = 0.1, high = 45000.0;
+            break;
+        case S::LiquidEnthalpy:
+        case S::LiquidEnergy:
+        case S::VapourEnthalpy:
+            low = 0.0, high = 1800.0;  // Btu/lb
+            break;
+        case S::VapourVolume:
+            low = 0.01, high = 3000.0;  // ft³/lb
+            break;
+        default:
+            break;
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", rng.below(4), low + (high - low) * rng.unit());
+    return buffer;
+}
+
 std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
@@ -359,7 +388,8 @@ std::string RandomInputTest::act(Run& run) {
     }
     // Typing: replace or append, key by key for short plain texts, pasted
     // otherwise (QTest has keys for printable ASCII only).
-    const std::string text = randomText(rng);
+    const std::string text =
+        tab == kSteam && rng.chance(40) ? plausibleSteamText(rng, id) : randomText(rng);
     const QString qtext = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     const QString before = edit->text();
     edit->setFocus();
