@@ -48,8 +48,11 @@ constexpr FieldRule kEnthalpiesRules[] = {
     {EnthalpiesCtl::LiquidTmin, Shown::General}, {EnthalpiesCtl::LiquidTmax, Shown::General},
 };
 
+// A Miscellaneous compound shows its tabulated density as read (not on the
+// thousandths grid), so the density edit is only held to "%.15g" of a finite
+// value.
 constexpr FieldRule kDensityRules[] = {
-    {DensityCtl::Density, Shown::Result},
+    {DensityCtl::Density, Shown::General},
 };
 
 constexpr FieldRule kVaporPressureRules[] = {
