@@ -19,10 +19,6 @@ namespace {
 // 32.018 °F, subregion 2 up to 1600 °F, both from 0.08865 to 6000 psia.
 constexpr double kLowestTemperature_F = 32.018;
 constexpr double kHighestTemperature_F = 1600.0;
-// A limit typed in °C or K reaches °F a rounding step off (0.01 °C, the
-// 273.17 K the message names, arrives as 32.01799999999999 °F); it is
-// still the limit, and the formulation is given the limit itself.
-constexpr double kLimitTolerance_F = 1e-9;
 constexpr double kLowestPressure_psia = 0.08865;
 constexpr double kHighestPressure_psia = 6000.0;
 // The same limits in K (273.16 convention) and kPa (×1/0.1450377), as the
@@ -46,6 +42,20 @@ constexpr double kCriticalDensity_kgm3 = 322.0;
 // (T, P) state counts as saturated.
 constexpr double kSaturatedBand = 0.0001;
 
+// A limit typed in another unit arrives a rounding step or two off it
+// (0.01 °C, the 273.17 K the message names, reaches °F as
+// 32.01799999999999): within this relative distance a value is on the
+// limit, and is put there so that the formulation sees the limit itself.
+constexpr double kLimitTolerance = 1e-12;
+
+bool onOrWithin(double& value, double low, double high) {
+    if (!std::isfinite(value)) return false;
+    if (value < low - std::fabs(low) * kLimitTolerance) return false;
+    if (value > high + std::fabs(high) * kLimitTolerance) return false;
+    value = std::clamp(value, low, high);
+    return true;
+}
+
 double fahrenheitFromKelvin(double t_K, double offset_K) {
     return U::kelvinToFahrenheit(t_K, offset_K);
 }
@@ -63,18 +73,13 @@ bool PairSolvers::inputsPresent(std::string_view first, const char* firstMessage
 }
 
 bool PairSolvers::temperatureInRange(double& t_F) {
-    if (std::isfinite(t_F) && t_F >= kLowestTemperature_F - kLimitTolerance_F &&
-        t_F <= kHighestTemperature_F + kLimitTolerance_F) {
-        t_F = std::clamp(t_F, kLowestTemperature_F, kHighestTemperature_F);
-        return true;
-    }
+    if (onOrWithin(t_F, kLowestTemperature_F, kHighestTemperature_F)) return true;
     m_sink(kTemperatureOutOfRange);
     return false;
 }
 
-bool PairSolvers::pressureInRange(double p_psia) {
-    if (std::isfinite(p_psia) && p_psia >= kLowestPressure_psia && p_psia <= kHighestPressure_psia)
-        return true;
+bool PairSolvers::pressureInRange(double& p_psia) {
+    if (onOrWithin(p_psia, kLowestPressure_psia, kHighestPressure_psia)) return true;
     m_sink(kPressureOutOfRange);
     return false;
 }
@@ -121,14 +126,14 @@ SolveOutcome PairSolvers::SolveTemperaturePressure(std::string_view temperature,
     results.temperature = t;
     results.pressure = p;
 
-    const double t_K = U::temperatureToKelvin(t, units.temperature, U::kZeroCelsius_K);
-    const double p_kPa = U::pressureToKPa(p, units.pressure);
-    // Written as "not inside" so that a typed "nan" is refused as well.
-    if (!(t_K >= kTpLowestTemperature_K && t_K <= kTpHighestTemperature_K)) {
+    double t_K = U::temperatureToKelvin(t, units.temperature, U::kZeroCelsius_K);
+    double p_kPa = U::pressureToKPa(p, units.pressure);
+    // A typed "nan" is refused as well.
+    if (!onOrWithin(t_K, kTpLowestTemperature_K, kTpHighestTemperature_K)) {
         m_sink("Temperature is out of range");
         return SolveOutcome::Stopped;
     }
-    if (!(p_kPa >= kTpLowestPressure_kPa && p_kPa <= kTpHighestPressure_kPa)) {
+    if (!onOrWithin(p_kPa, kTpLowestPressure_kPa, kTpHighestPressure_kPa)) {
         m_sink("Pressure is out of range");
         return SolveOutcome::Stopped;
     }
@@ -239,7 +244,7 @@ SolveOutcome PairSolvers::SolvePressureEnthalpy(std::string_view pressure,
     results.pressure = p;
     results.vapourEnthalpy = h;
 
-    const double p_psia = U::pressureToKPa(p, units.pressure) * U::kPsiaPerKPa;
+    double p_psia = U::pressureToKPa(p, units.pressure) * U::kPsiaPerKPa;
     if (units.system == UnitSystem::SI) h *= U::kBtuPerLbPerKJPerKg;
     if (!pressureInRange(p_psia) || !positive(h, "Enthalpy must be a positive number"))
         return SolveOutcome::Stopped;
@@ -266,7 +271,7 @@ SolveOutcome PairSolvers::SolvePressureVolume(std::string_view pressure, std::st
     results.pressure = p;
     results.vapourVolume = v;
 
-    const double p_psia = U::pressureToKPa(p, units.pressure) * U::kPsiaPerKPa;
+    double p_psia = U::pressureToKPa(p, units.pressure) * U::kPsiaPerKPa;
     if (units.system == UnitSystem::SI) v *= U::kFt3PerLbPerM3PerKg;
     if (!pressureInRange(p_psia) || !positive(v, "Volume must be a positive number"))
         return SolveOutcome::Stopped;

@@ -59,9 +59,9 @@ class PairSolvers {
   private:
     bool inputsPresent(std::string_view first, const char* firstMessage, std::string_view second,
                        const char* secondMessage);
-    // A temperature a rounding step outside a limit is put on the limit.
+    // A value a rounding step outside a limit is put on the limit.
     bool temperatureInRange(double& t_F);
-    bool pressureInRange(double p_psia);
+    bool pressureInRange(double& p_psia);
     bool positive(double value, const char* message);
     bool formulationHeld();
     double mixtureEnergy(double p_psia, double t_F, double t_K, double x_percent);

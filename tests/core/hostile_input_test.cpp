@@ -315,6 +315,8 @@ TEST(HostileInput, SteamSuperheatedPairs) {
         {"1e308", "Temperature is out of range", ""},
         {"1e-320", "Temperature is out of range", ""},
         {kNines, "Temperature is out of range", ""},
+        {"0.01", "", "0.010"},  // 273.16 K
+        {"0.0099", "Temperature is out of range", ""},
         {"431.85", "", "431.850"},  // 705 K
         {"431.851", "Temperature is out of range", ""},
     };
