@@ -22,6 +22,8 @@ constexpr const char* kResultOutOfRange = "Result out of range";
 // This page takes 0 °C as 273.15 K.
 constexpr double kCelsiusOffset_K = 273.15;
 constexpr double kFiveNinths = 0.5555555555555556;
+// Relative distance within which a temperature is on a bound of the range.
+constexpr double kBoundTolerance = 1e-12;
 
 constexpr PickerControls kPicker{VaporPressureCtl::GroupAtoD,    VaporPressureCtl::GroupEtoH,
                                  VaporPressureCtl::GroupItoL,    VaporPressureCtl::GroupMtoQ,
@@ -148,8 +150,12 @@ void CVPressure::compute() {
         return;
     }
     // The range is in °C for every compound, bounds inclusive; a temperature
-    // that is not a finite number is never inside it.
-    if (!std::isfinite(t) || !(t >= m_tmin_C && t <= m_tmax_C)) {
+    // that is not a finite number is never inside it. A bound typed in °F or
+    // K arrives a rounding step off (33.8 °F as 0.9999999999999984 °C) and
+    // is still the bound.
+    const double slackMin = std::fabs(m_tmin_C) * kBoundTolerance;
+    const double slackMax = std::fabs(m_tmax_C) * kBoundTolerance;
+    if (!std::isfinite(t) || !(t >= m_tmin_C - slackMin && t <= m_tmax_C + slackMax)) {
         m_dialog.messageBox(kOutOfRange);
         return;
     }

@@ -197,6 +197,44 @@ TEST(HostileInput, VaporPressureTemperature) {
     });
 }
 
+// The bounds typed in °F and K: 1 °C (4.885 mmHg) and 100 °C for WATER,
+// 103 °C for BENZENE.
+TEST(HostileInput, VaporPressureBoundsInOtherUnits) {
+    struct Case {
+        const char* formula;
+        int unit;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"H2O", VaporPressureCtl::Fahrenheit, "33.8", "4.885"},
+        {"H2O", VaporPressureCtl::Kelvin, "274.15", "4.885"},
+        {"H2O", VaporPressureCtl::Fahrenheit, "212", "760.086"},
+        {"C6H6", VaporPressureCtl::Fahrenheit, "217.4", ""},
+        {"C6H6", VaporPressureCtl::Kelvin, "376.15", ""},
+    };
+    std::string benzeneAt103;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.formula) + " " + c.typed);
+        test::RecordingDialog dialog(vaporPressureLayout());
+        CVPressure page(dialog, test::fixtureDir("density"));
+        dialog.attach(page);
+        page.onInitDialog();
+        EXPECT_TRUE(dialog.chooseText(VaporPressureCtl::MainFormulas, c.formula));
+        if (benzeneAt103.empty() && std::string(c.formula) == "C6H6") {
+            dialog.type(VaporPressureCtl::Temperature, "103");
+            dialog.click(VaporPressureCtl::Ok);
+            benzeneAt103 = dialog.windowText(VaporPressureCtl::Pressure);
+        }
+        dialog.click(c.unit);
+        dialog.type(VaporPressureCtl::Temperature, c.typed);
+        dialog.click(VaporPressureCtl::Ok);
+        EXPECT_TRUE(dialog.takeMessages().empty());
+        EXPECT_EQ(dialog.windowText(VaporPressureCtl::Pressure),
+                  *c.shown != '\0' ? std::string(c.shown) : benzeneAt103);
+    }
+}
+
 // --- Steam Tables, on tests/fixtures/steam ---------------------------------
 
 namespace S = SteamTablesCtl;
