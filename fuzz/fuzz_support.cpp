@@ -89,7 +89,7 @@ void ShownChecker::check(HeadlessDialog& dialog) const {
         const int id = control.id;
         const std::string text = dialog.windowText(id);
         const auto typedText = m_typed.find(id);
-        if (typedText != m_typed.end() && typedText->second == text) continue;
+        if (typedText != m_typed.end() && typedText->second.contains(text)) continue;
         if (text.size() > kLongestShownText) fail("an overlong text in an edit", id, text);
         switch (ruleFor(id)) {
             case Shown::Text:

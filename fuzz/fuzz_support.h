@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,7 +19,7 @@ namespace chemeng::fuzz {
 [[noreturn]] void fail(std::string_view what, int controlId, std::string_view text);
 
 // How a page shows the value in one of its edits, for the checks after each
-// step. An edit still holding exactly what the user typed there is never
+// step. An edit holding exactly a text the user typed there is never
 // judged: the user's own text is the user's business.
 enum class Shown {
     Text,           // a text from the data files, shown as written
@@ -45,8 +46,10 @@ class ShownChecker {
     ShownChecker(const PageLayout& layout, std::span<const FieldRule> rules, bool trustedData)
         : m_layout(layout), m_rules(rules), m_trustedData(trustedData) {}
 
-    // The user typed into an edit (and the edit took it).
-    void typed(int id, const std::string& text) { m_typed[id] = text; }
+    // The user typed into an edit (and the edit took it). A page may put an
+    // earlier typed text back (the temperature of the last computation), so
+    // every text typed into an edit stays the user's own.
+    void typed(int id, const std::string& text) { m_typed[id].insert(text); }
     void check(HeadlessDialog& dialog) const;
 
   private:
@@ -55,7 +58,7 @@ class ShownChecker {
     const PageLayout& m_layout;
     std::span<const FieldRule> m_rules;
     bool m_trustedData;
-    std::map<int, std::string> m_typed;
+    std::map<int, std::set<std::string>> m_typed;
 };
 
 // Texts a hostile user types: empty, blanks, words, extremes, the 32-bit
