@@ -1,11 +1,13 @@
 #include "pages/density.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
 
 #include "compounds/compound_loaders.h"
 #include "compounds/table_cells.h"
+#include "framework/range_bounds.h"
 #include "framework/result_rounding.h"
 #include "framework/text_number.h"
 #include "resources/layouts/density_layout.h"
@@ -172,7 +174,7 @@ void Density::compute() {
         m_bindings.push(m_dialog);
         return;
     }
-    const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit);
+    double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit);
 
     // The coefficients still held while a Miscellaneous compound is shown
     // belong to the compound shown before it, so they are not used. Without a
@@ -182,12 +184,15 @@ void Density::compute() {
         m_dialog.messageBox(kNoData);
         return;
     }
-    // Both bounds are inclusive; a temperature that is not a finite number
-    // is never inside them.
-    if (!std::isfinite(t_K) || !(t_K >= m_tmin_K && t_K <= m_tc_K)) {
+    // Both bounds are inclusive (also when typed in another unit, a rounding
+    // step off them); a temperature that is not a finite number is never
+    // inside them. A value on a bound is taken as the bound itself: a hair
+    // above Tc would raise a negative number to the 2/7th power.
+    if (!withinBounds(t_K, m_tmin_K, m_tc_K)) {
         m_dialog.messageBox(kOutOfRange);
         return;
     }
+    t_K = std::clamp(t_K, m_tmin_K, m_tc_K);
 
     const double reducedDistance = 1.0 - t_K / m_tc_K;
     const double exponent = std::pow(reducedDistance, kRackettExponent);

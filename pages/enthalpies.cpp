@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "framework/range_bounds.h"
 #include "framework/text_number.h"
 #include "resources/layouts/enthalpies_layout.h"
 
@@ -105,7 +106,7 @@ void CEnthalpies::compute() {
         // is no temperature at all, for T or Tr, and is refused like one
         // outside the range.
         const auto outOfRange = [&](double tmin_K, double tmax_K) {
-            return !std::isfinite(t) || !std::isfinite(tr) || t < tmin_K || t > tmax_K;
+            return !std::isfinite(tr) || !withinBounds(t, tmin_K, tmax_K);
         };
         const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
         const double tr2 = tr * tr, tr3 = tr2 * tr, tr4 = tr3 * tr;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "framework/range_bounds.h"
 #include "framework/text_number.h"
 #include "resources/layouts/heat_caps_layout.h"
 
@@ -82,9 +83,10 @@ void CHeatCaps::compute() {
         const PhaseCoefficients& k = gas ? m_gas : m_liquid;
         if (k.tmin_K == 0.0 && k.tmax_K == 0.0) {
             m_dialog.messageBox(kNoResult);
-        } else if (!std::isfinite(t_K) || t_K < k.tmin_K || t_K > k.tmax_K) {
-            // Both bounds inclusive. A text read as nan or inf is no
-            // temperature at all and is refused the same way.
+        } else if (!withinBounds(t_K, k.tmin_K, k.tmax_K)) {
+            // Both bounds inclusive, also when typed in another unit. A text
+            // read as nan or inf is no temperature at all and is refused the
+            // same way.
             m_dialog.messageBox(kOutOfRange);
         } else {
             if (k.a == 0.0 && k.b == 0.0 && k.c == 0.0 && k.d == 0.0) m_dialog.messageBox(kNoData);

@@ -6,6 +6,7 @@
 
 #include "compounds/compound_loaders.h"
 #include "compounds/table_cells.h"
+#include "framework/range_bounds.h"
 #include "framework/result_rounding.h"
 #include "framework/text_number.h"
 #include "resources/layouts/vapor_pressure_layout.h"
@@ -22,8 +23,6 @@ constexpr const char* kResultOutOfRange = "Result out of range";
 // This page takes 0 °C as 273.15 K.
 constexpr double kCelsiusOffset_K = 273.15;
 constexpr double kFiveNinths = 0.5555555555555556;
-// Relative distance within which a temperature is on a bound of the range.
-constexpr double kBoundTolerance = 1e-12;
 
 constexpr PickerControls kPicker{VaporPressureCtl::GroupAtoD,    VaporPressureCtl::GroupEtoH,
                                  VaporPressureCtl::GroupItoL,    VaporPressureCtl::GroupMtoQ,
@@ -149,13 +148,10 @@ void CVPressure::compute() {
         m_dialog.messageBox(kNoData);
         return;
     }
-    // The range is in °C for every compound, bounds inclusive; a temperature
-    // that is not a finite number is never inside it. A bound typed in °F or
-    // K arrives a rounding step off (33.8 °F as 0.9999999999999984 °C) and
-    // is still the bound.
-    const double slackMin = std::fabs(m_tmin_C) * kBoundTolerance;
-    const double slackMax = std::fabs(m_tmax_C) * kBoundTolerance;
-    if (!std::isfinite(t) || !(t >= m_tmin_C - slackMin && t <= m_tmax_C + slackMax)) {
+    // The range is in °C for every compound, bounds inclusive (also when
+    // typed in °F or K); a temperature that is not a finite number is never
+    // inside it.
+    if (!withinBounds(t, m_tmin_C, m_tmax_C)) {
         m_dialog.messageBox(kOutOfRange);
         return;
     }

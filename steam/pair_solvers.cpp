@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "framework/range_bounds.h"
 #include "framework/text_number.h"
 #include "steam/energies_at.h"
 #include "steam/ifc67_formulation.h"
@@ -42,16 +43,12 @@ constexpr double kCriticalDensity_kgm3 = 322.0;
 // (T, P) state counts as saturated.
 constexpr double kSaturatedBand = 0.0001;
 
-// A limit typed in another unit arrives a rounding step or two off it
-// (0.01 °C, the 273.17 K the message names, reaches °F as
-// 32.01799999999999): within this relative distance a value is on the
-// limit, and is put there so that the formulation sees the limit itself.
-constexpr double kLimitTolerance = 1e-12;
-
+// A value on a limit, also when typed in another unit a rounding step off
+// it (0.01 °C, the 273.17 K the message names, reaches °F as
+// 32.01799999999999), is put on the limit itself: the formulation refuses
+// anything beyond.
 bool onOrWithin(double& value, double low, double high) {
-    if (!std::isfinite(value)) return false;
-    if (value < low - std::fabs(low) * kLimitTolerance) return false;
-    if (value > high + std::fabs(high) * kLimitTolerance) return false;
+    if (!withinBounds(value, low, high)) return false;
     value = std::clamp(value, low, high);
     return true;
 }

@@ -9,11 +9,15 @@
 // screen and every message exactly as when <text> itself is typed.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "framework/text_number.h"
 #include "heat_capacity_page_driver.h"
 #include "pages/density.h"
 #include "pages/enthalpies.h"
@@ -232,6 +236,111 @@ TEST(HostileInput, VaporPressureBoundsInOtherUnits) {
         EXPECT_TRUE(dialog.takeMessages().empty());
         EXPECT_EQ(dialog.windowText(VaporPressureCtl::Pressure),
                   *c.shown != '\0' ? std::string(c.shown) : benzeneAt103);
+    }
+}
+
+// Every range bound of every compound in the shipped data, as shown on its
+// page in K (or °C), typed in each unit the way a user writes it: it is
+// inside the range. Converted back by the page it lands a rounding step off
+// the bound (35.52 K is -237.48 °C on the Heat Capacities page, which reads
+// back as 35.519999999999982 K).
+TEST(HostileInput, EveryRangeBoundTypedInEveryUnitIsInside) {
+    struct Sweep {
+        const PageLayout& layout;
+        int phases;                // 2: gas and liquid radios
+        std::vector<int> lowHigh;  // bound edits per phase: gas low, high, liquid low, high
+        bool boundsInCelsius;
+        double celsiusOffset_K;
+        bool reference;  // the Enthalpies page also needs Tr
+    };
+    namespace H = HeatCapacityCtl;
+    // The four pages number these controls alike.
+    using Ids = std::array<int, 6>;
+    constexpr Ids kShared{H::MainFormulas, H::Temperature, H::Celsius,
+                          H::Fahrenheit,   H::Kelvin,      H::Ok};
+    static_assert(Ids{DensityCtl::MainFormulas, DensityCtl::Temperature, DensityCtl::Celsius,
+                      DensityCtl::Fahrenheit, DensityCtl::Kelvin, DensityCtl::Ok} == kShared);
+    static_assert(Ids{VaporPressureCtl::MainFormulas, VaporPressureCtl::Temperature,
+                      VaporPressureCtl::Celsius, VaporPressureCtl::Fahrenheit,
+                      VaporPressureCtl::Kelvin, VaporPressureCtl::Ok} == kShared);
+    const Sweep sweeps[] = {
+        {heatCapsLayout(),
+         2,
+         {H::GasTmin, H::GasTmax, H::LiquidTmin, H::LiquidTmax},
+         false,
+         273.0,
+         false},
+        {enthalpiesLayout(),
+         2,
+         {H::GasTmin, H::GasTmax, H::LiquidTmin, H::LiquidTmax},
+         false,
+         273.16,
+         true},
+        {densityLayout(), 1, {DensityCtl::Tmin}, false, 273.16, false},
+        {vaporPressureLayout(),
+         1,
+         {VaporPressureCtl::Tmin, VaporPressureCtl::Tmax},
+         true,
+         273.15,
+         false},
+    };
+    const auto format = [](double value) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.10g", value);
+        return std::string(buffer);
+    };
+    for (const Sweep& sweep : sweeps) {
+        SCOPED_TRACE(std::string(sweep.layout.caption));
+        test::RecordingDialog dialog(sweep.layout);
+        std::unique_ptr<Page> page;
+        if (&sweep.layout == &heatCapsLayout())
+            page = std::make_unique<CHeatCaps>(dialog, test::shippedDataDir());
+        else if (&sweep.layout == &enthalpiesLayout())
+            page = std::make_unique<CEnthalpies>(dialog, test::shippedDataDir());
+        else if (&sweep.layout == &densityLayout())
+            page = std::make_unique<Density>(dialog, test::shippedDataDir());
+        else
+            page = std::make_unique<CVPressure>(dialog, test::shippedDataDir());
+        dialog.attach(*page);
+        page->onInitDialog();
+        ASSERT_TRUE(dialog.takeMessages().empty());
+        const int compounds = dialog.itemCount(H::MainFormulas);
+        ASSERT_GT(compounds, 100);
+        int typed = 0;
+        for (int phase = 0; phase < sweep.phases; ++phase) {
+            if (sweep.phases == 2) dialog.click(phase == 0 ? H::Gas : H::Liquid);
+            const std::size_t perPhase =
+                sweep.lowHigh.size() / static_cast<std::size_t>(sweep.phases);
+            for (int row = 0; row < compounds; ++row) {
+                dialog.choose(H::MainFormulas, row);
+                for (std::size_t b = 0; b < perPhase; ++b) {
+                    const int edit = sweep.lowHigh[static_cast<std::size_t>(phase) * perPhase + b];
+                    const double bound = parseLeadingNumber(dialog.windowText(edit));
+                    if (bound == 0.0) continue;  // no range
+                    const double celsius =
+                        sweep.boundsInCelsius ? bound : bound - sweep.celsiusOffset_K;
+                    // The pages' °F goes through 273.16 K, the Vapor Pressure page's
+                    // through 0 °C.
+                    const double kelvin = sweep.boundsInCelsius ? bound + 273.15 : bound;
+                    const double fahrenheit = sweep.boundsInCelsius ? celsius * 1.8 + 32.0
+                                                                    : (bound - 273.16) * 1.8 + 32.0;
+                    for (const auto& [unit, value] :
+                         {std::pair{H::Celsius, celsius}, std::pair{H::Fahrenheit, fahrenheit},
+                          std::pair{H::Kelvin, kelvin}}) {
+                        dialog.click(unit);
+                        dialog.type(H::Temperature, format(value));
+                        if (sweep.reference) dialog.type(test::kReferenceTemperature, "298");
+                        dialog.click(H::Ok);
+                        ++typed;
+                        for (const std::string& message : dialog.takeMessages())
+                            EXPECT_NE(message, "Out of Range")
+                                << "row " << row << ", bound " << bound << " typed as "
+                                << format(value) << " in unit " << unit;
+                    }
+                }
+            }
+        }
+        EXPECT_GT(typed, 300);
     }
 }
 
