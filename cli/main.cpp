@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "framework/data_directory.h"
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return chemeng::cli::runCli(args, std::cout, std::cerr, std::cin);
+    const auto dataDir = chemeng::findDataDirectory(".", chemeng::executableDirectory(argv[0]));
+    return chemeng::cli::runCli(args, std::cout, std::cerr, std::cin, dataDir.string());
 }
