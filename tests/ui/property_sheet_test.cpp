@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/page_registry.h"
+#include "support/temp_data_dir.h"
 #include "ui_test_support.h"
 
 using namespace chemeng::ui;
@@ -53,6 +54,23 @@ class PropertySheetTest : public QObject {
         QVERIFY2(inside.blue() > inside.red() + 40, qPrintable(inside.name()));
         const QColor leftOfIt = image.pixelColor(4, image.height() - 25 + 8);
         QVERIFY(leftOfIt != inside);
+    }
+
+    void readsAPagesFilesOnlyWhenItFirstComesToTheFront() {
+        // An empty data folder: every file a page reads is reported missing,
+        // so the messages tell which page has read its files.
+        chemeng::test::TempDataDir empty;
+        test::MessageLog log;
+        PropertySheet sheet(standardPages(), empty.path(), log.presenter());
+        sheet.show();
+        // The steam page reads its table when it is made; the first page loads at once.
+        QCOMPARE(log.messages, QStringList({"Error opening sat.txt", "Error opening Critical.txt"}));
+        sheet.tabs()->setCurrentIndex(1);
+        QCOMPARE(log.messages.size(), 3);
+        QCOMPARE(log.messages.last(), QString("Error opening Cpgas.txt"));
+        sheet.tabs()->setCurrentIndex(0);
+        sheet.tabs()->setCurrentIndex(1);
+        QCOMPARE(log.messages.size(), 3);  // once per run
     }
 
     void enterDoesNotCloseTheWindow() {
