@@ -26,7 +26,9 @@ EnthalpyCoefficients enthalpyCoefficients(const PhaseCoefficients& cp) {
     // Beyond about 5e298 the scaled c overflows; there the 1e-10 grid is far
     // finer than the spacing of the doubles, so c/3 is the rounded value.
     const double scaledThird = cp.c * kThirdScaled;
-    const double a3 = std::isfinite(scaledThird) ? std::ceil(scaledThird) * 1e-10 : cp.c / 3.0;
+    // A tiny negative c rounds up to -0; adding 0 makes it a plain 0 on screen.
+    const double a3 =
+        std::isfinite(scaledThird) ? std::ceil(scaledThird) * 1e-10 + 0.0 : cp.c / 3.0;
     return {cp.a, cp.b * 0.5, a3, cp.d * 0.25};
 }
 

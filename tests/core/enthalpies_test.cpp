@@ -84,6 +84,7 @@ TEST(EnthalpiesPage, ThirdCoefficientIsRoundedUpToATenthOfANano) {
         {1.0e-5, "3.3334e-06"},
         {3.0e-5, "1e-05"},
         {0.0, "0"},
+        {-1.0e-11, "0"},  // rounds up to zero, shown without a sign
         // Where c * 1e10/3 overflows (|c| beyond about 5e298), c/3 itself
         // rather than "inf".
         {1.0e300, "3.33333333333333e+299"},
