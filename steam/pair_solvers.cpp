@@ -26,9 +26,9 @@ constexpr double kHighestPressure_psia = 6000.0;
 // messages name them.
 constexpr const char* kTemperatureOutOfRange =
     "Temperature is out of range (273.17 K to 1144.27 K)";
-constexpr const char* kPressureOutOfRange = "Pressure is out of range (0.6112 kPa to 41368 kPa)";
+constexpr const char* kPressureOutOfRange = "Pressure is out of range (0.6113 kPa to 41368 kPa)";
 constexpr const char* kStateOutOfRange =
-    "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6112 kPa to 41368 kPa)";
+    "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6113 kPa to 41368 kPa)";
 
 // The (T, P) solver's own, narrower range (inclusive).
 constexpr double kTpLowestTemperature_K = 273.16;

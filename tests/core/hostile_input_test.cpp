@@ -448,7 +448,7 @@ TEST(HostileInput, SteamTableLookUp) {
 }
 
 constexpr const char* kFormulationOut =
-    "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6112 kPa to 41368 "
+    "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6113 kPa to 41368 "
     "kPa)";
 
 // The superheated pairs: each input of each pair with the texts that are no
@@ -523,7 +523,7 @@ TEST(HostileInput, SteamSuperheatedPairs) {
                         S::VapourEnthalpy, typed, S::Temperature);
     });
 
-    const char* pressureMessage = "Pressure is out of range (0.6112 kPa to 41368 kPa)";
+    const char* pressureMessage = "Pressure is out of range (0.6113 kPa to 41368 kPa)";
     const std::vector<Row> pvPressure{
         {"   ", pressureMessage, ""},    {"1e-320", pressureMessage, ""},
         {"1e308", pressureMessage, ""},  {kNines, pressureMessage, ""},

@@ -83,10 +83,10 @@ const std::set<std::string>& programMessages() {
         "Temperature is out of range",
         "Pressure is out of range",
         "Temperature is out of range (273.17 K to 1144.27 K)",
-        "Pressure is out of range (0.6112 kPa to 41368 kPa)",
+        "Pressure is out of range (0.6113 kPa to 41368 kPa)",
         "Temperature is out of range for saturation (253.15 K up to 647.096 K)",
         "Pressure is out of range for saturation (0.12545844 kPa up to 22064 kPa)",
-        "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6112 kPa to "
+        "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6113 kPa to "
         "41368 kPa)",
         "Volume must be a positive number",
         "Enthalpy must be a positive number",
