@@ -26,7 +26,7 @@ enum class Shown {
     General,        // a double as "%.15g": finite
     Result,         // a rounded result as "%.15g": finite, on the 0.001 grid, 32-bit step
     Fixed3OrEmpty,  // "%.3f" of a finite value, or empty
-    SteamValue,     // "%.3f", empty, or a phase word
+    SteamValue,     // "%.3f" within the 32-bit step, empty, or a phase word
 };
 
 struct FieldRule {
