@@ -59,8 +59,8 @@ PhaseEquilibrium solvePhaseEquilibrium(double T_K) {
     if (!(theta > 0.0 && theta < 1.0)) return out;
 
     const Real tau = static_cast<Real>(iapws95::kCriticalTemperature_K) / static_cast<Real>(T_K);
-    Real liquid = SatLiquidDensityAux(theta);
-    Real vapour = SatVapourDensityAux(theta);
+    Real liquid = static_cast<Real>(SatLiquidDensityAux(theta));
+    Real vapour = static_cast<Real>(SatVapourDensityAux(theta));
 
     // Newton's method converges in a few steps; near the triple point the
     // liquid's J is only known to about 1e-11 relative (rounding in the sum of
