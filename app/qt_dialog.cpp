@@ -55,15 +55,15 @@ QtDialog::~QtDialog() {
 
 void QtDialog::buildControls() {
     auto* grid = new QGridLayout(m_widget);
-    for (const ControlSpec& spec : m_layout.controls) {
+    for (const ControlSpec& entry : m_layout.controls) {
         QWidget* widget = nullptr;
-        const QString label = labelText(spec.label);
-        const int id = spec.id;
-        switch (spec.kind) {
+        const QString label = labelText(entry.label);
+        const int id = entry.id;
+        switch (entry.kind) {
             case ControlKind::Label: {
                 auto* text = new QLabel(label);
-                text->setWordWrap(spec.columnSpan > 2);
-                if ((spec.flags & kBold) != 0) {
+                text->setWordWrap(entry.columnSpan > 2);
+                if ((entry.flags & kBold) != 0) {
                     QFont font = text->font();
                     font.setBold(true);
                     text->setFont(font);
@@ -76,10 +76,10 @@ void QtDialog::buildControls() {
                 break;
             case ControlKind::Edit: {
                 auto* edit = new QLineEdit;
-                edit->setReadOnly((spec.flags & kReadOnly) != 0);
-                if ((spec.flags & kCentered) != 0) edit->setAlignment(Qt::AlignCenter);
-                if ((spec.flags & kRight) != 0) edit->setAlignment(Qt::AlignRight);
-                if ((spec.flags & kNoBorder) != 0) edit->setFrame(false);
+                edit->setReadOnly((entry.flags & kReadOnly) != 0);
+                if ((entry.flags & kCentered) != 0) edit->setAlignment(Qt::AlignCenter);
+                if ((entry.flags & kRight) != 0) edit->setAlignment(Qt::AlignRight);
+                if ((entry.flags & kNoBorder) != 0) edit->setFrame(false);
                 widget = edit;
                 break;
             }
@@ -127,8 +127,8 @@ void QtDialog::buildControls() {
             m_controls[id] = widget;
         }
         widget->installEventFilter(this);
-        grid->addWidget(widget, spec.row, spec.column, spec.rowSpan, spec.columnSpan);
-        if (spec.kind == ControlKind::GroupBox) widget->lower();
+        grid->addWidget(widget, entry.row, entry.column, entry.rowSpan, entry.columnSpan);
+        if (entry.kind == ControlKind::GroupBox) widget->lower();
     }
     m_widget->installEventFilter(this);
 }
@@ -188,8 +188,8 @@ bool QtDialog::isReadOnly(int id) const {
 }
 
 void QtDialog::addItem(int id, const std::string& text) {
-    const ControlSpec* spec = m_layout.find(id);
-    const bool sorted = spec != nullptr && (spec->flags & kSorted) != 0;
+    const ControlSpec* entry = m_layout.find(id);
+    const bool sorted = entry != nullptr && (entry->flags & kSorted) != 0;
     if (auto* combo = qobject_cast<QComboBox*>(control(id))) {
         const auto items = itemsOf(combo);
         const auto index = sorted ? insertionIndex(items, text) : items.size();

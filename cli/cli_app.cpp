@@ -42,17 +42,17 @@ void printReport(const Report& report, bool json, std::ostream& out) {
 }
 
 // Runs a compound page command: one computation, or a table over a range.
-int runCompoundCommand(const CompoundPageSpec& spec, const CompoundRequest& request,
+int runCompoundCommand(const CompoundPageSpec& pageSpec, const CompoundRequest& request,
                        const Range& range, bool json, const std::string& dataDir, std::ostream& out,
                        std::ostream& err) {
-    CompoundSession session(spec, dataDir);
+    CompoundSession session(pageSpec, dataDir);
     for (const std::string& message : session.loadMessages())
         err << "chemeng-cli: " << message << '\n';
     if (auto error = session.choose(request)) {
         err << "chemeng-cli: " << error->text << '\n';
         return error->status;
     }
-    if (!spec.computes()) {
+    if (!pageSpec.computes()) {
         printReport(session.shown(), json, out);
         return kOk;
     }
@@ -79,7 +79,7 @@ int runCompoundCommand(const CompoundPageSpec& spec, const CompoundRequest& requ
         if (values.failed()) {
             // The page keeps its previous result after a message; this point has none.
             for (auto& [label, value] : values.fields) {
-                if (label == spec.result.label) value.clear();
+                if (label == pageSpec.result.label) value.clear();
             }
         }
         table.addRow(values);
@@ -95,8 +95,8 @@ int runCompoundCommand(const CompoundPageSpec& spec, const CompoundRequest& requ
 
 int runCompoundList(const std::string& pageName, const std::string& search, bool json,
                     const std::string& dataDir, std::ostream& out, std::ostream& err) {
-    const CompoundPageSpec* spec = findCompoundPage(pageName);
-    CompoundSession session(*spec, dataDir);
+    const CompoundPageSpec* pageSpec = findCompoundPage(pageName);
+    CompoundSession session(*pageSpec, dataDir);
     for (const std::string& message : session.loadMessages())
         err << "chemeng-cli: " << message << '\n';
     const std::string wanted = normalised(search);
@@ -153,13 +153,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         {"density", "density of a liquid at a temperature"},
         {"vapor-pressure", "vapour pressure (Antoine) at a temperature"},
     };
-    for (const CompoundPageSpec& spec : compoundPages()) {
-        const std::string name(spec.command);
+    for (const CompoundPageSpec& pageSpec : compoundPages()) {
+        const std::string name(pageSpec.command);
         auto* command = app.add_subcommand(name, descriptions.at(name));
         command->add_option("compound", request.compound, "name or formula")->required();
         pageCommands[name] = command;
-        if (!spec.computes()) continue;
-        if (spec.gasRadio != 0) {
+        if (!pageSpec.computes()) continue;
+        if (pageSpec.gasRadio != 0) {
             command->add_option("--phase", phase, "gas or liquid")
                 ->required()
                 ->check(CLI::IsMember({"gas", "liquid"}));
@@ -167,7 +167,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         auto* temperature =
             command->add_option("--temperature", request.temperature, "temperature");
         addRangeOptions(command, range, temperature);
-        if (spec.referenceEdit != 0) {
+        if (pageSpec.referenceEdit != 0) {
             command->add_option("--reference", request.reference, "reference temperature")
                 ->required();
         }
@@ -195,14 +195,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (compounds->parsed()) return runCompoundList(listPage, search, json, dataDir, out, err);
     for (const auto& [name, command] : pageCommands) {
         if (!command->parsed()) continue;
-        const CompoundPageSpec& spec = *findCompoundPage(name);
-        if (spec.computes() && request.temperature.empty() && !range.given()) {
+        const CompoundPageSpec& pageSpec = *findCompoundPage(name);
+        if (pageSpec.computes() && request.temperature.empty() && !range.given()) {
             err << "chemeng-cli " << name << ": give --temperature, or --from, --to and --step\n";
             return kUsage;
         }
         if (!phase.empty()) request.phase = phase == "gas" ? Phase::Gas : Phase::Liquid;
         request.unit = kTemperatureUnits.at(unit);
-        return runCompoundCommand(spec, request, range, json, dataDir, out, err);
+        return runCompoundCommand(pageSpec, request, range, json, dataDir, out, err);
     }
     if (steamCommand->parsed())
         return runSteamCommand(steamCommand, steam, json, dataDir, out, err);

@@ -2,10 +2,11 @@
 
 namespace chemeng::cli {
 
-CompoundSession::CompoundSession(const CompoundPageSpec& spec, const std::filesystem::path& dataDir)
-    : m_spec(spec), m_runner(spec.layout(), spec.make, dataDir) {
+CompoundSession::CompoundSession(const CompoundPageSpec& pageSpec,
+                                 const std::filesystem::path& dataDir)
+    : m_spec(pageSpec), m_runner(pageSpec.layout(), pageSpec.make, dataDir) {
     m_loadMessages = m_runner.takeMessages();
-    m_compounds = listCompounds(m_runner.dialog(), spec.picker);
+    m_compounds = listCompounds(m_runner.dialog(), pageSpec.picker);
 }
 
 std::optional<ChoiceError> CompoundSession::choose(const CompoundRequest& request) {

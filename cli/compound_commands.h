@@ -29,7 +29,7 @@ struct ChoiceError {
 // A compound page opened for the command line with one compound chosen.
 class CompoundSession {
   public:
-    CompoundSession(const CompoundPageSpec& spec, const std::filesystem::path& dataDir);
+    CompoundSession(const CompoundPageSpec& pageSpec, const std::filesystem::path& dataDir);
 
     // Messages the page showed while loading its files.
     const std::vector<std::string>& loadMessages() const { return m_loadMessages; }

@@ -14,8 +14,8 @@ const std::vector<std::string> kNoItems;
 HeadlessDialog::ControlState& HeadlessDialog::state(int id) {
     auto [it, inserted] = m_controls.try_emplace(id);
     if (inserted) {
-        if (const ControlSpec* spec = m_layout.find(id))
-            it->second.readOnly = (spec->flags & kReadOnly) != 0;
+        if (const ControlSpec* entry = m_layout.find(id))
+            it->second.readOnly = (entry->flags & kReadOnly) != 0;
     }
     return it->second;
 }
@@ -49,15 +49,15 @@ void HeadlessDialog::setReadOnly(int id, bool readOnly) {
 
 bool HeadlessDialog::isReadOnly(int id) const {
     if (const ControlState* s = find(id)) return s->readOnly;
-    const ControlSpec* spec = m_layout.find(id);
-    return spec != nullptr && (spec->flags & kReadOnly) != 0;
+    const ControlSpec* entry = m_layout.find(id);
+    return entry != nullptr && (entry->flags & kReadOnly) != 0;
 }
 
 void HeadlessDialog::addItem(int id, const std::string& text) {
-    const ControlSpec* spec = m_layout.find(id);
+    const ControlSpec* entry = m_layout.find(id);
     ControlState& s = state(id);
     const std::size_t index =
-        addListItem(s.items, text, spec != nullptr && (spec->flags & kSorted) != 0);
+        addListItem(s.items, text, entry != nullptr && (entry->flags & kSorted) != 0);
     if (s.current >= static_cast<int>(index)) ++s.current;
 }
 
@@ -91,8 +91,8 @@ void HeadlessDialog::type(int id, const std::string& text) {
 }
 
 void HeadlessDialog::click(int id) {
-    const ControlSpec* spec = m_layout.find(id);
-    if (spec != nullptr && spec->kind == ControlKind::RadioButton) {
+    const ControlSpec* entry = m_layout.find(id);
+    if (entry != nullptr && entry->kind == ControlKind::RadioButton) {
         for (int other : radioGroupOf(m_layout, id)) setChecked(other, other == id);
     }
     if (m_page != nullptr) m_page->onNotify(id, Notification::Clicked);

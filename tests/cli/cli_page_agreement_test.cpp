@@ -26,9 +26,9 @@ class CliPageAgreement : public ::testing::Test {
                                               const std::string& compound, int phaseRadio,
                                               int unitRadio,
                                               std::vector<std::pair<int, std::string>> typed) {
-        const cli::CompoundPageSpec& spec = *cli::findCompoundPage(command);
-        HeadlessDialog dialog(spec.layout());
-        auto page = spec.make(dialog, m_root.path() / "data");
+        const cli::CompoundPageSpec& pageSpec = *cli::findCompoundPage(command);
+        HeadlessDialog dialog(pageSpec.layout());
+        auto page = pageSpec.make(dialog, m_root.path() / "data");
         dialog.attach(*page);
         page->onInitDialog();
         EXPECT_TRUE(dialog.chooseText(compoundControl, compound)) << compound;
@@ -38,15 +38,15 @@ class CliPageAgreement : public ::testing::Test {
         dialog.pressEnter();
         EXPECT_TRUE(dialog.messages().empty());
         std::map<std::string, std::string> shown;
-        const auto* phaseFields = phaseRadio != 0 && phaseRadio == spec.liquidRadio
-                                      ? &spec.liquidFields
-                                      : &spec.gasFields;
-        for (const auto* fields : {&spec.compoundFields, phaseFields}) {
+        const auto* phaseFields = phaseRadio != 0 && phaseRadio == pageSpec.liquidRadio
+                                      ? &pageSpec.liquidFields
+                                      : &pageSpec.gasFields;
+        for (const auto* fields : {&pageSpec.compoundFields, phaseFields}) {
             for (const cli::FieldSpec& f : *fields)
                 shown[std::string(f.label)] = dialog.windowText(f.id);
         }
-        if (spec.computes())
-            shown[std::string(spec.result.label)] = dialog.windowText(spec.result.id);
+        if (pageSpec.computes())
+            shown[std::string(pageSpec.result.label)] = dialog.windowText(pageSpec.result.id);
         return shown;
     }
 
@@ -68,38 +68,39 @@ class CliPageAgreement : public ::testing::Test {
 };
 
 TEST_F(CliPageAgreement, PhysicalProperties) {
-    const auto& spec = *cli::findCompoundPage("physical");
-    expectSameAsPage("physical AMMONIA", byHand("physical", spec.picker.controls.miscNames,
+    const auto& pageSpec = *cli::findCompoundPage("physical");
+    expectSameAsPage("physical AMMONIA", byHand("physical", pageSpec.picker.controls.miscNames,
                                                 "AMMONIA" + std::string(20, ' '), 0, 0, {}));
 }
 
 TEST_F(CliPageAgreement, HeatCapacity) {
-    const auto& spec = *cli::findCompoundPage("heat-capacity");
-    expectSameAsPage("heat-capacity METHANE --phase gas --temperature 500 --unit K",
-                     byHand("heat-capacity", spec.picker.controls.groupMtoQ, "METHANE",
-                            spec.gasRadio, spec.unitRadios[2], {{spec.temperatureEdit, "500"}}));
+    const auto& pageSpec = *cli::findCompoundPage("heat-capacity");
+    expectSameAsPage(
+        "heat-capacity METHANE --phase gas --temperature 500 --unit K",
+        byHand("heat-capacity", pageSpec.picker.controls.groupMtoQ, "METHANE", pageSpec.gasRadio,
+               pageSpec.unitRadios[2], {{pageSpec.temperatureEdit, "500"}}));
 }
 
 TEST_F(CliPageAgreement, Enthalpy) {
-    const auto& spec = *cli::findCompoundPage("enthalpy");
-    expectSameAsPage(
-        "enthalpy NITROGEN --phase gas --temperature 500 --reference 300 --unit K",
-        byHand("enthalpy", spec.picker.controls.miscNames, "NITROGEN        ", spec.gasRadio,
-               spec.unitRadios[2], {{spec.temperatureEdit, "500"}, {spec.referenceEdit, "300"}}));
+    const auto& pageSpec = *cli::findCompoundPage("enthalpy");
+    expectSameAsPage("enthalpy NITROGEN --phase gas --temperature 500 --reference 300 --unit K",
+                     byHand("enthalpy", pageSpec.picker.controls.miscNames, "NITROGEN        ",
+                            pageSpec.gasRadio, pageSpec.unitRadios[2],
+                            {{pageSpec.temperatureEdit, "500"}, {pageSpec.referenceEdit, "300"}}));
 }
 
 TEST_F(CliPageAgreement, Density) {
-    const auto& spec = *cli::findCompoundPage("density");
+    const auto& pageSpec = *cli::findCompoundPage("density");
     expectSameAsPage("density BENZENE --temperature 77 --unit F",
-                     byHand("density", spec.picker.controls.groupAtoD, "BENZENE", 0,
-                            spec.unitRadios[1], {{spec.temperatureEdit, "77"}}));
+                     byHand("density", pageSpec.picker.controls.groupAtoD, "BENZENE", 0,
+                            pageSpec.unitRadios[1], {{pageSpec.temperatureEdit, "77"}}));
 }
 
 TEST_F(CliPageAgreement, VaporPressure) {
-    const auto& spec = *cli::findCompoundPage("vapor-pressure");
+    const auto& pageSpec = *cli::findCompoundPage("vapor-pressure");
     expectSameAsPage("vapor-pressure WATER --temperature 25",
-                     byHand("vapor-pressure", spec.picker.controls.groupRtoX, "WATER", 0,
-                            spec.unitRadios[0], {{spec.temperatureEdit, "25"}}));
+                     byHand("vapor-pressure", pageSpec.picker.controls.groupRtoX, "WATER", 0,
+                            pageSpec.unitRadios[0], {{pageSpec.temperatureEdit, "25"}}));
 }
 
 }  // namespace
