@@ -9,6 +9,7 @@
 #include "compounds/table_cells.h"
 #include "framework/range_bounds.h"
 #include "framework/result_rounding.h"
+#include "framework/temperature_unit.h"
 #include "framework/text_number.h"
 #include "resources/layouts/density_layout.h"
 
@@ -23,7 +24,6 @@ constexpr const char* kResultOutOfRange = "Result out of range";
 
 // This page has always used 273.16 K for 0 °C, in both conversions.
 constexpr double kCelsiusOffset_K = 273.16;
-constexpr double kFiveNinths = 0.5555555555555556;
 constexpr double kRackettExponent = 0.2857142857142857;  // 2/7
 
 constexpr PickerControls kPicker{DensityCtl::GroupAtoD,    DensityCtl::GroupEtoH,
@@ -36,17 +36,6 @@ constexpr PickerControls kPicker{DensityCtl::GroupAtoD,    DensityCtl::GroupEtoH
 double cellNumber(const std::string& text) {
     const double value = parseLeadingNumber(text);
     return std::isfinite(value) ? value : 0.0;
-}
-
-double toKelvin(double t, int unit) {
-    switch (unit) {
-        case 0:
-            return t + kCelsiusOffset_K;
-        case 1:
-            return (t - 32.0) * kFiveNinths + kCelsiusOffset_K;
-        default:
-            return t;
-    }
 }
 
 }  // namespace
@@ -174,7 +163,9 @@ void Density::compute() {
         m_bindings.push(m_dialog);
         return;
     }
-    double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit);
+    double t_K = toKelvin(parseLeadingNumber(m_temperatureText),
+                          static_cast<TemperatureUnit>(m_temperatureUnit), kCelsiusOffset_K,
+                          kCelsiusOffset_K);
 
     // The coefficients still held while a Miscellaneous compound is shown
     // belong to the compound shown before it, so they are not used. Without a

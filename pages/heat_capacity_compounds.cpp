@@ -11,16 +11,7 @@
 namespace chemeng {
 
 double temperatureToKelvin(double value, TemperatureUnit unit, double celsiusOffset_K) {
-    switch (unit) {
-        case TemperatureUnit::Celsius:
-            return value + celsiusOffset_K;
-        case TemperatureUnit::Fahrenheit:
-            // 5/9 exactly as the double the program has always used.
-            return (value - 32.0) * 0.5555555555555556 + 273.16;
-        case TemperatureUnit::Kelvin:
-            break;
-    }
-    return value;
+    return toKelvin(value, unit, celsiusOffset_K, 273.16);
 }
 
 void roundIntoResult(double value, double& result, Dialog& dialog) {

@@ -28,15 +28,7 @@ const PressureFactors& factorsOf(PressureUnit unit) {
 }  // namespace
 
 double temperatureToKelvin(double t, TemperatureUnit unit, double offset_K) {
-    switch (unit) {
-        case TemperatureUnit::Celsius:
-            return t + offset_K;
-        case TemperatureUnit::Fahrenheit:
-            return fahrenheitToKelvin(t, offset_K);
-        case TemperatureUnit::Kelvin:
-            break;
-    }
-    return t;
+    return toKelvin(t, unit, offset_K, offset_K);
 }
 
 double temperatureFromKelvin(double t_K, TemperatureUnit unit, double fahrenheitOffset_K) {

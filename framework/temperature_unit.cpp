@@ -1,0 +1,17 @@
+#include "framework/temperature_unit.h"
+
+namespace chemeng {
+
+double toKelvin(double t, TemperatureUnit unit, double celsiusOffset_K, double fahrenheitOffset_K) {
+    switch (unit) {
+        case TemperatureUnit::Celsius:
+            return t + celsiusOffset_K;
+        case TemperatureUnit::Fahrenheit:
+            return (t - 32.0) * 0.5555555555555556 + fahrenheitOffset_K;
+        case TemperatureUnit::Kelvin:
+            break;
+    }
+    return t;
+}
+
+}  // namespace chemeng
