@@ -177,54 +177,51 @@ SolveOutcome PairSolvers::SolveTemperaturePressure(std::string_view temperature,
 SolveOutcome PairSolvers::SolveTemperatureVolume(std::string_view temperature,
                                                  std::string_view volume, const SteamUnits& units,
                                                  SteamResults& results) {
-    m_ifc67.startSolve();
-    if (!inputsPresent(temperature, "Input Temperature", volume, "Input volume"))
-        return SolveOutcome::Stopped;
-    const double t = parseLeadingNumber(temperature);
-    double v = parseLeadingNumber(volume);
-    results.temperature = t;
-    results.vapourVolume = v;
-
-    const double t_K = U::temperatureToKelvin(t, units.temperature);
-    double t_F = U::kelvinToFahrenheit(t_K);
-    if (units.system == UnitSystem::SI) v *= U::kFt3PerLbPerM3PerKg;
-    if (!temperatureInRange(t_F) || !positive(v, "Volume must be a positive number"))
-        return SolveOutcome::Stopped;
-
-    const double x = QualityAtTemperature(t_F, v, PropertyKind::Volume, m_ifc67);
-    results.quality = x;
-    const double p = SinglePhaseSearch(t_F, v, x, PropertyKind::Volume,
-                                       SearchMode::PressureAtTemperature, m_ifc67);
-    results.vapourEnthalpy =
-        SteamProperty(p, t_F, x, PropertyKind::Enthalpy, m_ifc67) * U::kKJPerKgPerBtuPerLb;
-    results.pressure = p * U::kKPaPerPsia;
-    results.vapourEnergy = mixtureEnergy(p, t_F, t_K, x);
-    return formulationHeld() ? SolveOutcome::Completed : SolveOutcome::Stopped;
+    return solveAtTemperature(temperature, volume, PropertyKind::Volume, units, results);
 }
 
 SolveOutcome PairSolvers::SolveTemperatureEnthalpy(std::string_view temperature,
                                                    std::string_view enthalpy,
                                                    const SteamUnits& units, SteamResults& results) {
+    return solveAtTemperature(temperature, enthalpy, PropertyKind::Enthalpy, units, results);
+}
+
+// (T, v) and (T, h) differ only in which property is given and which one is
+// then worked out: the quality from the given one at T, the pressure by the
+// single-phase search, the other property at (p, T), the mixture energy.
+SolveOutcome PairSolvers::solveAtTemperature(std::string_view temperature, std::string_view given,
+                                             PropertyKind kind, const SteamUnits& units,
+                                             SteamResults& results) {
+    const bool volumeGiven = kind == PropertyKind::Volume;
     m_ifc67.startSolve();
-    if (!inputsPresent(temperature, "Input Temperature", enthalpy, "Input Enthalpy"))
+    if (!inputsPresent(temperature, "Input Temperature", given,
+                       volumeGiven ? "Input volume" : "Input Enthalpy"))
         return SolveOutcome::Stopped;
     const double t = parseLeadingNumber(temperature);
-    double h = parseLeadingNumber(enthalpy);
+    double y = parseLeadingNumber(given);
     results.temperature = t;
-    results.vapourEnthalpy = h;
+    (volumeGiven ? results.vapourVolume : results.vapourEnthalpy) = y;
 
     const double t_K = U::temperatureToKelvin(t, units.temperature);
     double t_F = U::kelvinToFahrenheit(t_K);
-    if (units.system == UnitSystem::SI) h *= U::kBtuPerLbPerKJPerKg;
-    if (!temperatureInRange(t_F) || !positive(h, "Enthalpy must be a positive number"))
+    if (units.system == UnitSystem::SI) {
+        y *= volumeGiven ? U::kFt3PerLbPerM3PerKg : U::kBtuPerLbPerKJPerKg;
+    }
+    if (!temperatureInRange(t_F) ||
+        !positive(y, volumeGiven ? "Volume must be a positive number"
+                                 : "Enthalpy must be a positive number"))
         return SolveOutcome::Stopped;
 
-    const double x = QualityAtTemperature(t_F, h, PropertyKind::Enthalpy, m_ifc67);
+    const double x = QualityAtTemperature(t_F, y, kind, m_ifc67);
     results.quality = x;
-    const double p = SinglePhaseSearch(t_F, h, x, PropertyKind::Enthalpy,
-                                       SearchMode::PressureAtTemperature, m_ifc67);
-    results.vapourVolume =
-        SteamProperty(p, t_F, x, PropertyKind::Volume, m_ifc67) * U::kM3PerKgPerFt3PerLb;
+    const double p = SinglePhaseSearch(t_F, y, x, kind, SearchMode::PressureAtTemperature, m_ifc67);
+    if (volumeGiven) {
+        results.vapourEnthalpy =
+            SteamProperty(p, t_F, x, PropertyKind::Enthalpy, m_ifc67) * U::kKJPerKgPerBtuPerLb;
+    } else {
+        results.vapourVolume =
+            SteamProperty(p, t_F, x, PropertyKind::Volume, m_ifc67) * U::kM3PerKgPerFt3PerLb;
+    }
     results.pressure = p * U::kKPaPerPsia;
     results.vapourEnergy = mixtureEnergy(p, t_F, t_K, x);
     return formulationHeld() ? SolveOutcome::Completed : SolveOutcome::Stopped;

@@ -57,6 +57,9 @@ class PairSolvers {
                                      const SteamUnits& units, SteamResults& results);
 
   private:
+    SolveOutcome solveAtTemperature(std::string_view temperature, std::string_view given,
+                                    PropertyKind kind, const SteamUnits& units,
+                                    SteamResults& results);
     bool inputsPresent(std::string_view first, const char* firstMessage, std::string_view second,
                        const char* secondMessage);
     // A value a rounding step outside a limit is put on the limit.
