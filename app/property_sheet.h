@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/message_presenter.h"
-#include "app/page_registry.h"
+#include "pages/page_catalogue.h"
 
 class QTabWidget;
 

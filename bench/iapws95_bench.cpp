@@ -10,12 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "steam/energies_at.h"
-#include "steam/helmholtz_ideal.h"
-#include "steam/helmholtz_residual.h"
-#include "steam/iapws95_constants.h"
-#include "steam/saturation_equilibrium.h"
-#include "steam/saturation_state.h"
+#include "water/energies_at.h"
+#include "water/helmholtz_ideal.h"
+#include "water/helmholtz_residual.h"
+#include "water/iapws95_constants.h"
+#include "water/saturation_equilibrium.h"
+#include "water/saturation_state.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // superheated-mode solvers call.
 #include <benchmark/benchmark.h>
 
-#include "steam/ifc67_formulation.h"
-#include "steam/ifc67_inversions.h"
+#include "water/ifc67_formulation.h"
+#include "water/ifc67_inversions.h"
 
 namespace chemeng {
 namespace {

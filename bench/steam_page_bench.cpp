@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "framework/headless_dialog.h"
-#include "resources/layouts/steam_tables_layout.h"
-#include "steam/steam_tables_page.h"
+#include "pages/steam_tables_layout.h"
+#include "pages/steam_tables_page.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "cli/compound_pages.h"
 
 #include "pages/density.h"
+#include "pages/density_layout.h"
 #include "pages/enthalpies.h"
+#include "pages/enthalpies_layout.h"
 #include "pages/heat_caps.h"
+#include "pages/heat_caps_layout.h"
 #include "pages/phys_props.h"
+#include "pages/phys_props_layout.h"
 #include "pages/vapor_pressure.h"
-#include "resources/layouts/density_layout.h"
-#include "resources/layouts/enthalpies_layout.h"
-#include "resources/layouts/heat_caps_layout.h"
-#include "resources/layouts/phys_props_layout.h"
-#include "resources/layouts/vapor_pressure_layout.h"
+#include "pages/vapor_pressure_layout.h"
 
 namespace chemeng::cli {
 

@@ -8,8 +8,8 @@
 #include "cli/page_runner.h"
 #include "cli/range_points.h"
 #include "cli/report.h"
-#include "resources/layouts/steam_tables_layout.h"
-#include "steam/steam_tables_page.h"
+#include "pages/steam_tables_layout.h"
+#include "pages/steam_tables_page.h"
 
 namespace chemeng::cli {
 

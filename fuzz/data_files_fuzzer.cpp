@@ -19,7 +19,7 @@
 #include "framework/headless_dialog.h"
 #include "fuzz_pages.h"
 #include "fuzz_support.h"
-#include "steam/steam_tables_page.h"
+#include "pages/steam_tables_page.h"
 
 namespace {
 

@@ -3,17 +3,17 @@
 #include <array>
 
 #include "pages/density.h"
+#include "pages/density_layout.h"
 #include "pages/enthalpies.h"
+#include "pages/enthalpies_layout.h"
 #include "pages/heat_caps.h"
+#include "pages/heat_caps_layout.h"
 #include "pages/phys_props.h"
+#include "pages/phys_props_layout.h"
+#include "pages/steam_tables_layout.h"
+#include "pages/steam_tables_page.h"
 #include "pages/vapor_pressure.h"
-#include "resources/layouts/density_layout.h"
-#include "resources/layouts/enthalpies_layout.h"
-#include "resources/layouts/heat_caps_layout.h"
-#include "resources/layouts/phys_props_layout.h"
-#include "resources/layouts/steam_tables_layout.h"
-#include "resources/layouts/vapor_pressure_layout.h"
-#include "steam/steam_tables_page.h"
+#include "pages/vapor_pressure_layout.h"
 
 namespace chemeng::fuzz {
 

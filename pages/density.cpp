@@ -11,7 +11,7 @@
 #include "framework/result_rounding.h"
 #include "framework/temperature_unit.h"
 #include "framework/text_number.h"
-#include "resources/layouts/density_layout.h"
+#include "pages/density_layout.h"
 
 namespace chemeng {
 

@@ -8,34 +8,9 @@
 #include "framework/bindings.h"
 #include "framework/dialog.h"
 #include "framework/page.h"
+#include "pages/density_layout.h"
 
 namespace chemeng {
-
-namespace DensityCtl {
-enum : int {
-    Compounds = 1001,
-    GroupAtoD = 1002,
-    Name = 1003,
-    GroupEtoH = 1004,
-    MiscNames = 1005,
-    GroupItoL = 1006,
-    GroupRtoX = 1007,
-    GroupMtoQ = 1008,
-    MolecularWeight = 1010,
-    MainFormulas = 1012,
-    Formula = 1015,
-    Temperature = 1020,
-    Celsius = 1022,
-    Fahrenheit = 1023,
-    Density = 1026,
-    Kelvin = 1030,
-    Ok = 1054,
-    A = 1067,
-    B = 1068,
-    Tmin = 1069,
-    MiscFormulas = 1079,
-};
-}  // namespace DensityCtl
 
 // The Density of Liquid page. A main compound carries the coefficients of
 // the Rackett form rho = A * B^-(1 - T/Tc)^(2/7) (g/mL, T in K), valid from

@@ -5,7 +5,7 @@
 
 #include "framework/range_bounds.h"
 #include "framework/text_number.h"
-#include "resources/layouts/enthalpies_layout.h"
+#include "pages/enthalpies_layout.h"
 
 namespace chemeng {
 

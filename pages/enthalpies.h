@@ -6,26 +6,10 @@
 #include "framework/bindings.h"
 #include "framework/dialog.h"
 #include "framework/page.h"
+#include "pages/enthalpies_layout.h"
 #include "pages/heat_capacity_compounds.h"
 
 namespace chemeng {
-
-// Control numbers of the Enthalpies page: the shared ones, the reference
-// temperature, and the edits of this page's coefficients and result.
-namespace EnthalpiesCtl {
-using namespace HeatCapacityCtl;
-enum : int {
-    ReferenceTemperature = 1024,
-    GasA1 = 1027,
-    GasA2 = 1016,
-    GasA3 = 1017,
-    GasA4 = 1018,
-    LiquidA1 = 1021,
-    LiquidA2 = 1025,
-    LiquidA3 = 1028,
-    H = Result,
-};
-}  // namespace EnthalpiesCtl
 
 // The coefficients of H = A1*T + A2*T² + A3*T³ + A4*T⁴, the heat-capacity
 // polynomial integrated term by term.

@@ -5,7 +5,7 @@
 
 #include "framework/range_bounds.h"
 #include "framework/text_number.h"
-#include "resources/layouts/heat_caps_layout.h"
+#include "pages/heat_caps_layout.h"
 
 namespace chemeng {
 

@@ -7,24 +7,9 @@
 #include "framework/dialog.h"
 #include "framework/page.h"
 #include "pages/heat_capacity_compounds.h"
+#include "pages/heat_caps_layout.h"
 
 namespace chemeng {
-
-// Control numbers of the Heat Capacities page: the shared ones and the
-// edits that show this page's coefficients and result.
-namespace HeatCapsCtl {
-using namespace HeatCapacityCtl;
-enum : int {
-    GasA = 1027,
-    GasB = 1016,
-    GasC = 1017,
-    GasD = 1018,
-    LiquidA = 1021,
-    LiquidB = 1025,
-    LiquidC = 1028,
-    Cp = Result,
-};
-}  // namespace HeatCapsCtl
 
 // The heat capacity of a compound as an ideal gas (Cp = a + bT + cT² + dT³)
 // or as a liquid (Cp = a + bT + cT²), in J/(g mol K) at a temperature in K,

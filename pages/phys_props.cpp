@@ -7,7 +7,7 @@
 #include "compounds/table_cells.h"
 #include "framework/number_format.h"
 #include "framework/text_number.h"
-#include "resources/layouts/phys_props_layout.h"
+#include "pages/phys_props_layout.h"
 
 namespace chemeng {
 

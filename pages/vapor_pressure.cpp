@@ -9,7 +9,7 @@
 #include "framework/range_bounds.h"
 #include "framework/result_rounding.h"
 #include "framework/text_number.h"
-#include "resources/layouts/vapor_pressure_layout.h"
+#include "pages/vapor_pressure_layout.h"
 
 namespace chemeng {
 

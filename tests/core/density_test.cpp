@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "resources/layouts/density_layout.h"
+#include "pages/density_layout.h"
 #include "support/fixture_paths.h"
 #include "support/recording_dialog.h"
 #include "support/temp_data_dir.h"

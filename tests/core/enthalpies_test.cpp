@@ -9,9 +9,9 @@
 #include "framework/number_format.h"
 #include "framework/radio_groups.h"
 #include "heat_capacity_page_driver.h"
+#include "pages/enthalpies_layout.h"
 #include "pages/heat_caps.h"
-#include "resources/layouts/enthalpies_layout.h"
-#include "resources/layouts/heat_caps_layout.h"
+#include "pages/heat_caps_layout.h"
 #include "support/fixture_paths.h"
 #include "support/temp_data_dir.h"
 

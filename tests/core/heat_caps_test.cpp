@@ -8,7 +8,7 @@
 
 #include "framework/radio_groups.h"
 #include "heat_capacity_page_driver.h"
-#include "resources/layouts/heat_caps_layout.h"
+#include "pages/heat_caps_layout.h"
 #include "support/fixture_paths.h"
 #include "support/temp_data_dir.h"
 

@@ -4,10 +4,10 @@
 #include <limits>
 #include <utility>
 
-#include "steam/energies_at.h"
-#include "steam/helmholtz_ideal.h"
-#include "steam/helmholtz_residual.h"
-#include "steam/iapws95_constants.h"
+#include "water/energies_at.h"
+#include "water/helmholtz_ideal.h"
+#include "water/helmholtz_residual.h"
+#include "water/iapws95_constants.h"
 
 namespace chemeng {
 namespace {

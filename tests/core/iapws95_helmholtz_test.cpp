@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "steam/helmholtz_ideal.h"
-#include "steam/helmholtz_residual.h"
-#include "steam/iapws95_constants.h"
+#include "water/helmholtz_ideal.h"
+#include "water/helmholtz_residual.h"
+#include "water/iapws95_constants.h"
 
 namespace chemeng {
 namespace {

@@ -1,7 +1,7 @@
 // English-unit IFC-67 evaluations: the check values quoted with the
 // formulation's English tables, the range tests and the error flag, the slope
 // of the K-function and the mixing rule of SteamProperty.
-#include "steam/ifc67_formulation.h"
+#include "water/ifc67_formulation.h"
 
 #include <gtest/gtest.h>
 

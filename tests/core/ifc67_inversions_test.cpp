@@ -1,7 +1,7 @@
 // Iterative inversions of the English-unit IFC-67 formulation: saturation
 // temperature, qualities, the single-phase search and the subregion-3 volume
 // with its memory and messages.
-#include "steam/ifc67_inversions.h"
+#include "water/ifc67_inversions.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "steam/ifc67_formulation.h"
+#include "water/ifc67_formulation.h"
 
 namespace chemeng {
 namespace {

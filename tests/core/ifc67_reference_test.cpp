@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "steam/ifc67_formulation.h"
-#include "steam/ifc67_inversions.h"
 #include "support/fixture_paths.h"
+#include "water/ifc67_formulation.h"
+#include "water/ifc67_inversions.h"
 
 namespace chemeng {
 namespace {

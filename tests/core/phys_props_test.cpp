@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/layouts/phys_props_layout.h"
+#include "pages/phys_props_layout.h"
 #include "support/fixture_paths.h"
 #include "support/recording_dialog.h"
 #include "support/temp_data_dir.h"

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "steam/iapws95_constants.h"
-#include "steam/saturation_auxiliary.h"
-#include "steam/saturation_state.h"
+#include "water/iapws95_constants.h"
+#include "water/saturation_auxiliary.h"
+#include "water/saturation_state.h"
 
 namespace chemeng {
 namespace {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "compounds/fixed_column_file.h"
-#include "steam/saturation_equilibrium.h"
-#include "steam/saturation_table_format.h"
 #include "support/fixture_paths.h"
+#include "water/saturation_equilibrium.h"
+#include "water/saturation_table_format.h"
 
 namespace chemeng {
 namespace {

@@ -1,4 +1,4 @@
-#include "steam/saturation_table.h"
+#include "water/saturation_table.h"
 
 #include <gtest/gtest.h>
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "framework/text_number.h"
-#include "resources/layouts/steam_tables_layout.h"
-#include "steam/energies_at.h"
-#include "steam/steam_tables_page.h"
+#include "pages/steam_tables_layout.h"
+#include "pages/steam_tables_page.h"
 #include "support/fixture_paths.h"
 #include "support/recording_dialog.h"
+#include "water/energies_at.h"
 
 namespace chemeng {
 namespace {

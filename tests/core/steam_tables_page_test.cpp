@@ -1,4 +1,4 @@
-#include "steam/steam_tables_page.h"
+#include "pages/steam_tables_page.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/layouts/steam_tables_layout.h"
+#include "pages/steam_tables_layout.h"
 #include "support/fixture_paths.h"
 #include "support/recording_dialog.h"
 #include "support/temp_data_dir.h"

@@ -7,9 +7,10 @@
 
 #include "app/property_sheet.h"
 #include "pages/density.h"
+#include "pages/density_layout.h"
+#include "pages/page_catalogue.h"
 #include "pages/vapor_pressure.h"
-#include "resources/layouts/density_layout.h"
-#include "resources/layouts/vapor_pressure_layout.h"
+#include "pages/vapor_pressure_layout.h"
 #include "support/fixture_paths.h"
 #include "ui_test_support.h"
 
@@ -20,15 +21,9 @@ using namespace chemeng::ui;
 
 namespace {
 
-std::vector<PageEntry> densityAndVaporPressure() {
-    return {
-        {&chemeng::densityLayout(),
-         [](Dialog& dialog, const std::filesystem::path& dataDir) {
-             return std::make_unique<chemeng::Density>(dialog, dataDir);
-         }},
-        {&chemeng::vaporPressureLayout(), [](Dialog& dialog, const std::filesystem::path& dataDir) {
-             return std::make_unique<chemeng::CVPressure>(dialog, dataDir);
-         }}};
+std::vector<chemeng::PageEntry> densityAndVaporPressure() {
+    return {chemeng::pageEntry(chemeng::PageKind::Density),
+            chemeng::pageEntry(chemeng::PageKind::VaporPressure)};
 }
 
 // Both pages use the same control numbers, so controls are looked up within

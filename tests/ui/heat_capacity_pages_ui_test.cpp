@@ -7,9 +7,10 @@
 
 #include "app/property_sheet.h"
 #include "pages/enthalpies.h"
+#include "pages/enthalpies_layout.h"
 #include "pages/heat_caps.h"
-#include "resources/layouts/enthalpies_layout.h"
-#include "resources/layouts/heat_caps_layout.h"
+#include "pages/heat_caps_layout.h"
+#include "pages/page_catalogue.h"
 #include "support/fixture_paths.h"
 #include "ui_test_support.h"
 
@@ -21,23 +22,15 @@ using chemeng::heatCapsLayout;
 using chemeng::Page;
 namespace EnthalpiesCtl = chemeng::EnthalpiesCtl;
 namespace HeatCapsCtl = chemeng::HeatCapsCtl;
-using chemeng::ui::PageEntry;
+using chemeng::PageEntry;
 using chemeng::ui::PropertySheet;
 namespace uitest = chemeng::ui::test;
 
 namespace {
 
 std::vector<PageEntry> heatCapacityPages() {
-    return {
-        {&heatCapsLayout(),
-         [](Dialog& dialog, const std::filesystem::path& dataDir) -> std::unique_ptr<Page> {
-             return std::make_unique<CHeatCaps>(dialog, dataDir);
-         }},
-        {&enthalpiesLayout(),
-         [](Dialog& dialog, const std::filesystem::path& dataDir) -> std::unique_ptr<Page> {
-             return std::make_unique<CEnthalpies>(dialog, dataDir);
-         }},
-    };
+    return {chemeng::pageEntry(chemeng::PageKind::HeatCapacities),
+            chemeng::pageEntry(chemeng::PageKind::Enthalpies)};
 }
 
 template <class W>

@@ -5,8 +5,9 @@
 #include <QTest>
 
 #include "app/property_sheet.h"
+#include "pages/page_catalogue.h"
 #include "pages/phys_props.h"
-#include "resources/layouts/phys_props_layout.h"
+#include "pages/phys_props_layout.h"
 #include "support/fixture_paths.h"
 #include "ui_test_support.h"
 
@@ -18,10 +19,8 @@ using namespace chemeng::ui;
 
 namespace {
 
-std::vector<PageEntry> physPropsOnly() {
-    return {{&physPropsLayout(), [](Dialog& dialog, const std::filesystem::path& dataDir) {
-                 return std::make_unique<CPhysProps>(dialog, dataDir);
-             }}};
+std::vector<chemeng::PageEntry> physPropsOnly() {
+    return {chemeng::pageEntry(chemeng::PageKind::PhysicalProperties)};
 }
 
 template <typename W>

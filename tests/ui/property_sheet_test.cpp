@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/page_registry.h"
+#include "pages/page_catalogue.h"
 #include "support/temp_data_dir.h"
 #include "ui_test_support.h"
 
@@ -20,7 +20,7 @@ class PropertySheetTest : public QObject {
 
     void showsTheSixTabsInOrderWithTheFirstInFront() {
         test::MessageLog log;
-        PropertySheet sheet(standardPages(), "data", log.presenter());
+        PropertySheet sheet(chemeng::pageCatalogue(), "data", log.presenter());
         sheet.show();
         QCOMPARE(sheet.windowTitle(), QString("Chemical Engineering"));
         const QStringList expected{"Physical Properties", "Heat Capacities", "Enthalpies",
@@ -32,7 +32,7 @@ class PropertySheetTest : public QObject {
 
     void hasNoStandardButtons() {
         test::MessageLog log;
-        PropertySheet sheet(standardPages(), "data", log.presenter());
+        PropertySheet sheet(chemeng::pageCatalogue(), "data", log.presenter());
         sheet.show();
         for (QPushButton* button : sheet.findChildren<QPushButton*>()) {
             const QString text = button->text();
@@ -42,7 +42,7 @@ class PropertySheetTest : public QObject {
 
     void drawsTheBannerAboveTheBottomEdge() {
         test::MessageLog log;
-        PropertySheet sheet(standardPages(), "data", log.presenter());
+        PropertySheet sheet(chemeng::pageCatalogue(), "data", log.presenter());
         sheet.resize(800, 600);
         sheet.show();
         QVERIFY(QTest::qWaitForWindowExposed(&sheet));
@@ -61,10 +61,11 @@ class PropertySheetTest : public QObject {
         // so the messages tell which page has read its files.
         chemeng::test::TempDataDir empty;
         test::MessageLog log;
-        PropertySheet sheet(standardPages(), empty.path(), log.presenter());
+        PropertySheet sheet(chemeng::pageCatalogue(), empty.path(), log.presenter());
         sheet.show();
         // The steam page reads its table when it is made; the first page loads at once.
-        QCOMPARE(log.messages, QStringList({"Error opening sat.txt", "Error opening Critical.txt"}));
+        QCOMPARE(log.messages,
+                 QStringList({"Error opening sat.txt", "Error opening Critical.txt"}));
         sheet.tabs()->setCurrentIndex(1);
         QCOMPARE(log.messages.size(), 3);
         QCOMPARE(log.messages.last(), QString("Error opening Cpgas.txt"));
@@ -75,7 +76,7 @@ class PropertySheetTest : public QObject {
 
     void enterDoesNotCloseTheWindow() {
         test::MessageLog log;
-        PropertySheet sheet(standardPages(), "data", log.presenter());
+        PropertySheet sheet(chemeng::pageCatalogue(), "data", log.presenter());
         sheet.show();
         QVERIFY(QTest::qWaitForWindowExposed(&sheet));
         for (int i = 0; i < sheet.tabs()->count(); ++i) {

@@ -34,14 +34,14 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/page_registry.h"
 #include "app/property_sheet.h"
 #include "framework/number_format.h"
 #include "pages/density.h"
 #include "pages/enthalpies.h"
 #include "pages/heat_caps.h"
+#include "pages/page_catalogue.h"
+#include "pages/steam_tables_page.h"
 #include "pages/vapor_pressure.h"
-#include "steam/steam_tables_page.h"
 #include "support/fixture_paths.h"
 #include "ui_test_support.h"
 
@@ -458,7 +458,7 @@ void RandomInputTest::randomActionsNeverShowGarbage() {
 
     chemeng::ui::test::MessageLog log;
     const std::filesystem::path dataDir = chemeng::test::shippedDataDir();
-    PropertySheet sheet(standardPages(), dataDir, log.presenter());
+    PropertySheet sheet(chemeng::pageCatalogue(), dataDir, log.presenter());
     sheet.resize(1100, 750);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));

@@ -8,8 +8,9 @@
 #include <memory>
 
 #include "app/property_sheet.h"
-#include "resources/layouts/steam_tables_layout.h"
-#include "steam/steam_tables_page.h"
+#include "pages/page_catalogue.h"
+#include "pages/steam_tables_layout.h"
+#include "pages/steam_tables_page.h"
 #include "support/fixture_paths.h"
 #include "ui_test_support.h"
 
@@ -19,9 +20,7 @@ namespace C = SteamTablesCtl;
 
 namespace {
 std::vector<PageEntry> steamOnly() {
-    return {PageEntry{&steamTablesLayout(), [](Dialog& dialog, const std::filesystem::path& dir) {
-                          return std::make_unique<CSteamTables>(dialog, dir);
-                      }}};
+    return {pageEntry(PageKind::SteamTables)};
 }
 }  // namespace
 

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <string>
 
-#include "steam/saturation_equilibrium.h"
-#include "steam/saturation_table_format.h"
+#include "water/saturation_equilibrium.h"
+#include "water/saturation_table_format.h"
 
 int main(int argc, char** argv) {
     using chemeng::SaturationTableFormat;
