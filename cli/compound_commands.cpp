@@ -4,7 +4,7 @@ namespace chemeng::cli {
 
 CompoundSession::CompoundSession(const CompoundPageSpec& pageSpec,
                                  const std::filesystem::path& dataDir)
-    : m_spec(pageSpec), m_runner(pageSpec.layout(), pageSpec.make, dataDir) {
+    : m_spec(pageSpec), m_runner(pageEntry(pageSpec.page), dataDir) {
     m_loadMessages = m_runner.takeMessages();
     m_compounds = listCompounds(m_runner.dialog(), pageSpec.picker);
 }

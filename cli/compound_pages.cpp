@@ -1,26 +1,14 @@
 #include "cli/compound_pages.h"
 
-#include "pages/density.h"
 #include "pages/density_layout.h"
-#include "pages/enthalpies.h"
 #include "pages/enthalpies_layout.h"
-#include "pages/heat_caps.h"
 #include "pages/heat_caps_layout.h"
-#include "pages/phys_props.h"
 #include "pages/phys_props_layout.h"
-#include "pages/vapor_pressure.h"
 #include "pages/vapor_pressure_layout.h"
 
 namespace chemeng::cli {
 
 namespace {
-
-template <class PageClass>
-PageFactory factory() {
-    return [](Dialog& dialog, const std::filesystem::path& dataDir) {
-        return std::make_unique<PageClass>(dialog, dataDir);
-    };
-}
 
 // Every compound page names its picker controls alike, in its own namespace.
 #define CHEMENG_PICKER_OF(Ctl)                                                  \
@@ -34,13 +22,8 @@ std::vector<CompoundPageSpec> makeCompoundPages() {
     std::vector<CompoundPageSpec> pages;
     {
         namespace C = PhysPropsCtl;
-        CompoundPageSpec p{"physical",
-                           physPropsLayout,
-                           factory<CPhysProps>(),
-                           CHEMENG_PICKER_OF(PhysPropsCtl),
-                           {},
-                           {},
-                           {}};
+        CompoundPageSpec p{
+            "physical", PageKind::PhysicalProperties, CHEMENG_PICKER_OF(PhysPropsCtl), {}, {}, {}};
         p.compoundFields = {
             {C::Name, "Name"},
             {C::Formula, "Formula"},
@@ -61,13 +44,8 @@ std::vector<CompoundPageSpec> makeCompoundPages() {
     }
     {
         namespace C = HeatCapsCtl;
-        CompoundPageSpec p{"heat-capacity",
-                           heatCapsLayout,
-                           factory<CHeatCaps>(),
-                           CHEMENG_PICKER_OF(HeatCapsCtl),
-                           {},
-                           {},
-                           {}};
+        CompoundPageSpec p{
+            "heat-capacity", PageKind::HeatCapacities, CHEMENG_PICKER_OF(HeatCapsCtl), {}, {}, {}};
         p.compoundFields = {{C::Name, "Name"},
                             {C::Formula, "Fomula"},
                             {C::MolecularWeight, "Molecular weight (g mol)"}};
@@ -90,13 +68,8 @@ std::vector<CompoundPageSpec> makeCompoundPages() {
     }
     {
         namespace C = EnthalpiesCtl;
-        CompoundPageSpec p{"enthalpy",
-                           enthalpiesLayout,
-                           factory<CEnthalpies>(),
-                           CHEMENG_PICKER_OF(EnthalpiesCtl),
-                           {},
-                           {},
-                           {}};
+        CompoundPageSpec p{
+            "enthalpy", PageKind::Enthalpies, CHEMENG_PICKER_OF(EnthalpiesCtl), {}, {}, {}};
         p.compoundFields = {{C::Name, "Name"},
                             {C::Formula, "Fomula"},
                             {C::MolecularWeight, "Molecular weight (g mol)"}};
@@ -121,9 +94,7 @@ std::vector<CompoundPageSpec> makeCompoundPages() {
     }
     {
         namespace C = DensityCtl;
-        CompoundPageSpec p{
-            "density", densityLayout, factory<Density>(), CHEMENG_PICKER_OF(DensityCtl), {}, {},
-            {}};
+        CompoundPageSpec p{"density", PageKind::Density, CHEMENG_PICKER_OF(DensityCtl), {}, {}, {}};
         p.compoundFields = {{C::Name, "Name"},
                             {C::Formula, "Fomula"},
                             {C::MolecularWeight, "Molecular weight (g mol)"}};
@@ -139,8 +110,7 @@ std::vector<CompoundPageSpec> makeCompoundPages() {
     {
         namespace C = VaporPressureCtl;
         CompoundPageSpec p{"vapor-pressure",
-                           vaporPressureLayout,
-                           factory<CVPressure>(),
+                           PageKind::VaporPressure,
                            CHEMENG_PICKER_OF(VaporPressureCtl),
                            {},
                            {},

@@ -21,8 +21,7 @@ struct FieldSpec {
 // pages' own.
 struct CompoundPageSpec {
     std::string_view command;  // "physical", "heat-capacity", ...
-    const PageLayout& (*layout)();
-    PageFactory make;
+    PageKind page;
     PickerView picker;
     std::vector<FieldSpec> compoundFields;
     std::vector<FieldSpec> gasFields;     // shown with the gas phase (or always, without phases)

@@ -2,9 +2,8 @@
 
 namespace chemeng::cli {
 
-PageRunner::PageRunner(const PageLayout& layout, const PageFactory& make,
-                       const std::filesystem::path& dataDir)
-    : m_dialog(layout), m_page(make(m_dialog, dataDir)) {
+PageRunner::PageRunner(const PageEntry& entry, const std::filesystem::path& dataDir)
+    : m_dialog(*entry.layout), m_page(entry.make(m_dialog, dataDir)) {
     m_dialog.attach(*m_page);
     m_page->onInitDialog();
 }

@@ -8,19 +8,16 @@
 
 #include "framework/headless_dialog.h"
 #include "framework/page.h"
+#include "pages/page_catalogue.h"
 
 namespace chemeng::cli {
-
-using PageFactory =
-    std::function<std::unique_ptr<Page>(Dialog& dialog, const std::filesystem::path& dataDir)>;
 
 // One page, opened without a window: made, attached to a headless dialog and
 // initialised as when its tab first comes to the front. Commands then play
 // the user's part on it and read back what it shows.
 class PageRunner {
   public:
-    PageRunner(const PageLayout& layout, const PageFactory& make,
-               const std::filesystem::path& dataDir);
+    PageRunner(const PageEntry& entry, const std::filesystem::path& dataDir);
 
     HeadlessDialog& dialog() { return m_dialog; }
     const HeadlessDialog& dialogView() const { return m_dialog; }

@@ -77,7 +77,7 @@ class SteamSession {
     SteamSession(const SteamOptions& options, bool superheated, const std::string& dataDir)
         : m_options(options),
           m_superheated(superheated),
-          m_runner(steamTablesLayout(), makePage, dataDir) {
+          m_runner(pageEntry(PageKind::SteamTables), dataDir) {
         HeadlessDialog& d = m_runner.dialog();
         d.click(superheated ? C::SuperheatedMode : C::SaturationMode);
         auto& page = static_cast<CSteamTables&>(m_runner.page());
@@ -113,10 +113,6 @@ class SteamSession {
     }
 
   private:
-    static std::unique_ptr<Page> makePage(Dialog& dialog, const std::filesystem::path& dataDir) {
-        return std::make_unique<CSteamTables>(dialog, dataDir);
-    }
-
     const SteamOptions& m_options;
     bool m_superheated;
     PageRunner m_runner;

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace chemeng;
     using namespace chemeng::fuzz;
     FuzzedDataProvider input(data, size);
-    const std::span<const PageKind> pages = compoundPages();
-    const PageKind& kind = pages[input.ConsumeIntegralInRange<std::size_t>(0, pages.size() - 1)];
+    const std::span<const FuzzPage> pages = compoundPages();
+    const FuzzPage& kind = pages[input.ConsumeIntegralInRange<std::size_t>(0, pages.size() - 1)];
 
     HeadlessDialog dialog(kind.layout());
     const std::unique_ptr<Page> page = kind.make(dialog, sampledDataDir());

@@ -117,7 +117,7 @@ std::vector<int> spread(int size, int count) {
     return indices;
 }
 
-void walkCompoundPage(const PageKind& kind, const std::filesystem::path& dir) {
+void walkCompoundPage(const FuzzPage& kind, const std::filesystem::path& dir) {
     HeadlessDialog dialog(kind.layout());
     const std::unique_ptr<Page> page = kind.make(dialog, dir);
     dialog.attach(*page);
@@ -154,7 +154,7 @@ void walkCompoundPage(const PageKind& kind, const std::filesystem::path& dir) {
 // extremes, in both unit systems.
 void walkSteamPage(const std::filesystem::path& dir) {
     namespace S = SteamTablesCtl;
-    const PageKind& kind = steamPage();
+    const FuzzPage& kind = steamPage();
     HeadlessDialog dialog(kind.layout());
     CSteamTables page(dialog, dir);
     dialog.attach(page);

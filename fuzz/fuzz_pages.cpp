@@ -2,27 +2,16 @@
 
 #include <array>
 
-#include "pages/density.h"
 #include "pages/density_layout.h"
-#include "pages/enthalpies.h"
 #include "pages/enthalpies_layout.h"
-#include "pages/heat_caps.h"
 #include "pages/heat_caps_layout.h"
-#include "pages/phys_props.h"
 #include "pages/phys_props_layout.h"
 #include "pages/steam_tables_layout.h"
-#include "pages/steam_tables_page.h"
-#include "pages/vapor_pressure.h"
 #include "pages/vapor_pressure_layout.h"
 
 namespace chemeng::fuzz {
 
 namespace {
-
-template <typename P>
-std::unique_ptr<Page> makePage(Dialog& dialog, const std::filesystem::path& dataDir) {
-    return std::make_unique<P>(dialog, dataDir);
-}
 
 // Critical density and a main row's enthalpy of vaporization are worked out
 // and shown with three decimals; everything else is a data text.
@@ -78,22 +67,22 @@ constexpr FieldRule kSteamRules[] = {
 };
 
 const std::array kCompoundPages{
-    PageKind{"Physical Properties", physPropsLayout, makePage<CPhysProps>, kPhysPropsRules},
-    PageKind{"Heat Capacities", heatCapsLayout, makePage<CHeatCaps>, kHeatCapsRules},
-    PageKind{"Enthalpies", enthalpiesLayout, makePage<CEnthalpies>, kEnthalpiesRules},
-    PageKind{"Density", densityLayout, makePage<Density>, kDensityRules},
-    PageKind{"Vapor Pressure", vaporPressureLayout, makePage<CVPressure>, kVaporPressureRules},
+    FuzzPage{pageEntry(PageKind::PhysicalProperties), kPhysPropsRules},
+    FuzzPage{pageEntry(PageKind::HeatCapacities), kHeatCapsRules},
+    FuzzPage{pageEntry(PageKind::Enthalpies), kEnthalpiesRules},
+    FuzzPage{pageEntry(PageKind::Density), kDensityRules},
+    FuzzPage{pageEntry(PageKind::VaporPressure), kVaporPressureRules},
 };
 
-const PageKind kSteamPage{"Steam Tables", steamTablesLayout, makePage<CSteamTables>, kSteamRules};
+const FuzzPage kSteamPage{pageEntry(PageKind::SteamTables), kSteamRules};
 
 }  // namespace
 
-std::span<const PageKind> compoundPages() {
+std::span<const FuzzPage> compoundPages() {
     return kCompoundPages;
 }
 
-const PageKind& steamPage() {
+const FuzzPage& steamPage() {
     return kSteamPage;
 }
 

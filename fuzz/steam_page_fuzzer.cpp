@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace chemeng;
     using namespace chemeng::fuzz;
     FuzzedDataProvider input(data, size);
-    const PageKind& kind = steamPage();
+    const FuzzPage& kind = steamPage();
 
     HeadlessDialog dialog(kind.layout());
     const std::unique_ptr<Page> page = kind.make(dialog, sampledDataDir());

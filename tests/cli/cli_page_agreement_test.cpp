@@ -27,8 +27,9 @@ class CliPageAgreement : public ::testing::Test {
                                               int unitRadio,
                                               std::vector<std::pair<int, std::string>> typed) {
         const cli::CompoundPageSpec& pageSpec = *cli::findCompoundPage(command);
-        HeadlessDialog dialog(pageSpec.layout());
-        auto page = pageSpec.make(dialog, m_root.path() / "data");
+        const PageEntry& entry = pageEntry(pageSpec.page);
+        HeadlessDialog dialog(*entry.layout);
+        auto page = entry.make(dialog, m_root.path() / "data");
         dialog.attach(*page);
         page->onInitDialog();
         EXPECT_TRUE(dialog.chooseText(compoundControl, compound)) << compound;
