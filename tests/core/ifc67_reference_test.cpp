@@ -1,5 +1,5 @@
-// The English-unit IFC-67 evaluations against the check values collected in
-// ../shared/reference-data/water/ifc67-verification-english.tsv (values of the
+// The English-unit IFC-67 evaluations against the check values in
+// tests/fixtures/water/ifc67-verification-english.tsv (values of the
 // formulation computed independently, and the formulation's critical point)
 // and ifc67-verification-si.tsv (values of an independent SI implementation).
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ std::vector<std::string> splitTabs(const std::string& line) {
 }
 
 std::vector<Row> readTable(const char* name) {
-    const auto path = test::referenceDir() / "water" / name;
+    const auto path = test::fixtureDir("water") / name;
     std::ifstream in(path);
     EXPECT_TRUE(in.good()) << "cannot read " << path;
     std::vector<Row> rows;

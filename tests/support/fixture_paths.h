@@ -14,9 +14,4 @@ inline std::filesystem::path fixtureDir(const char* name) {
     return std::filesystem::path(CHEMENG_FIXTURE_DIR) / name;
 }
 
-// The public reference data beside the repository (../shared/reference-data).
-inline std::filesystem::path referenceDir() {
-    return std::filesystem::path(CHEMENG_REFERENCE_DIR);
-}
-
 }  // namespace chemeng::test

@@ -2,8 +2,8 @@
 //
 //   compound_data [source-folder [output-folder]]
 //
-// Defaults: ../shared/reference-data/compounds and data, both relative to the
-// working directory (run it from the repository root).
+// Defaults: tools/compound_data/sources (the copied public tables) and data,
+// both relative to the working directory (run it from the repository root).
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: compound_data [source-folder [output-folder]]\n", stderr);
         return 2;
     }
-    const std::filesystem::path source = argc > 1 ? argv[1] : "../shared/reference-data/compounds";
+    const std::filesystem::path source = argc > 1 ? argv[1] : "tools/compound_data/sources";
     const std::filesystem::path output = argc > 2 ? argv[2] : "data";
 
     const chemeng::datagen::GeneratedData data = chemeng::datagen::generateCompoundData(source);
