@@ -1,5 +1,9 @@
 #include "compounds/compound_table.h"
 
+#include <cmath>
+
+#include "framework/text_number.h"
+
 namespace chemeng {
 
 namespace {
@@ -22,6 +26,11 @@ void CompoundTable::setCell(int row, int cell, std::string text) {
         m_rows.resize(r + 1, std::vector<std::string>(static_cast<std::size_t>(m_cellsPerRow)));
     }
     m_rows[r][static_cast<std::size_t>(cell)] = std::move(text);
+}
+
+double cellNumber(const CompoundTable& table, int row, int cell) {
+    const double value = parseLeadingNumber(table.cell(row, cell));
+    return std::isfinite(value) ? value : 0.0;
 }
 
 }  // namespace chemeng

@@ -33,4 +33,10 @@ class CompoundTable {
     std::vector<std::vector<std::string>> m_rows;  // grows as rows are filled
 };
 
+// A data cell as a number: its leading number as the C library's atof reads
+// it. A cell without a number, or one that reads as infinite or not-a-number
+// (an exponent beyond the double's range, "nan"), is no usable value and
+// counts as 0.
+double cellNumber(const CompoundTable& table, int row, int cell);
+
 }  // namespace chemeng

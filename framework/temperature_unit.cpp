@@ -7,7 +7,7 @@ double toKelvin(double t, TemperatureUnit unit, double celsiusOffset_K, double f
         case TemperatureUnit::Celsius:
             return t + celsiusOffset_K;
         case TemperatureUnit::Fahrenheit:
-            return (t - 32.0) * 0.5555555555555556 + fahrenheitOffset_K;
+            return (t - 32.0) * kKelvinPerFahrenheit + fahrenheitOffset_K;
         case TemperatureUnit::Kelvin:
             break;
     }
