@@ -3,11 +3,12 @@
 #include <filesystem>
 #include <string>
 
-#include "compounds/compound_picker.h"
-#include "compounds/compound_table.h"
+#include "compounds/rackett_density.h"
 #include "framework/bindings.h"
 #include "framework/dialog.h"
 #include "framework/page.h"
+#include "framework/temperature_unit.h"
+#include "pages/compound_page_parts.h"
 #include "pages/density_layout.h"
 
 namespace chemeng {
@@ -34,12 +35,9 @@ class Density : public Page {
 
     void showMainCompound(int row);
     void showMiscCompound(int row);
-    void setTemperatureUnit(int unit);
 
     Dialog& m_dialog;
-    std::filesystem::path m_dataDir;
-    CompoundTable m_table;
-    CompoundPicker m_picker;
+    PageCompounds m_compounds;
     Bindings m_bindings;
 
     std::string m_name;
@@ -47,17 +45,13 @@ class Density : public Page {
     std::string m_molecularWeight;
     std::string m_aText;
     std::string m_bText;
-    std::string m_tcText;  // held with the others, never shown
     std::string m_tminText;
     std::string m_temperatureText;
 
-    double m_a = 0.0;
-    double m_b = 0.0;
-    double m_tc_K = 0.0;
-    double m_tmin_K = 0.0;
+    RackettCoefficients m_rackett;
     double m_rho_gPerMl = 0.0;
 
-    int m_temperatureUnit = 0;  // 0 = °C, 1 = °F, 2 = K
+    TemperatureUnit m_temperatureUnit = TemperatureUnit::Celsius;
     Shown m_shown = Shown::Nothing;
 };
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "compounds/enthalpy_change.h"
 #include "framework/bindings.h"
 #include "framework/dialog.h"
 #include "framework/page.h"
@@ -11,18 +12,9 @@
 
 namespace chemeng {
 
-// The coefficients of H = A1*T + A2*T² + A3*T³ + A4*T⁴, the heat-capacity
-// polynomial integrated term by term.
-struct EnthalpyCoefficients {
-    double a1 = 0.0;
-    double a2 = 0.0;
-    double a3 = 0.0;
-    double a4 = 0.0;
-};
-
-// A1 = a, A2 = b/2, A3 = c/3 rounded up to a whole multiple of 1e-10,
-// A4 = d/4, as the page has always shown them.
-EnthalpyCoefficients enthalpyCoefficients(const PhaseCoefficients& cp);
+// The coefficients the page shows and computes with: A1 = a, A2 = b/2,
+// A4 = d/4 and A3 = c/3 held on a grid of 1e-10, rounded up.
+EnthalpyCoefficients shownEnthalpyCoefficients(const HeatCapacityCoefficients& cp);
 
 // The enthalpy change of a compound, ideal gas or liquid, from a reference
 // temperature Tr to a temperature T (both in K), in J/(g mol):
@@ -52,10 +44,6 @@ class CEnthalpies : public Page {
     std::string m_referenceTemperatureText;
     EnthalpyCoefficients m_gas;
     EnthalpyCoefficients m_liquid;
-    double m_gasTmin_K = 0.0;
-    double m_gasTmax_K = 0.0;
-    double m_liquidTmin_K = 0.0;
-    double m_liquidTmax_K = 0.0;
     double m_h = 0.0;  // J/(g mol)
 };
 

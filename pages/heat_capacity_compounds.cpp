@@ -1,26 +1,12 @@
 #include "pages/heat_capacity_compounds.h"
 
-#include <cmath>
 #include <optional>
 #include <utility>
 
+#include "compounds/correlation_rows.h"
 #include "compounds/table_cells.h"
-#include "framework/result_rounding.h"
-#include "framework/text_number.h"
 
 namespace chemeng {
-
-double temperatureToKelvin(double value, TemperatureUnit unit, double celsiusOffset_K) {
-    return toKelvin(value, unit, celsiusOffset_K, 273.16);
-}
-
-void roundIntoResult(double value, double& result, Dialog& dialog) {
-    if (const std::optional<double> rounded = roundToThousandths(value)) {
-        result = *rounded;
-    } else {
-        dialog.messageBox(kResultOutOfRange);
-    }
-}
 
 namespace {
 constexpr PickerControls kPicker{
@@ -28,78 +14,68 @@ constexpr PickerControls kPicker{
     HeatCapacityCtl::GroupMtoQ,    HeatCapacityCtl::GroupRtoX,    HeatCapacityCtl::MiscNames,
     HeatCapacityCtl::MainFormulas, HeatCapacityCtl::MiscFormulas,
 };
+constexpr UnitRadios kUnitRadios{HeatCapacityCtl::Celsius, HeatCapacityCtl::Fahrenheit,
+                                 HeatCapacityCtl::Kelvin};
 }  // namespace
 
 HeatCapacityCompounds::HeatCapacityCompounds(Dialog& dialog, std::filesystem::path dataDir,
                                              GasRangeRule gasRanges)
     : m_dialog(dialog),
-      m_dataDir(std::move(dataDir)),
       m_gasRanges(gasRanges),
-      m_table(HeatCapacityCell::kCount),
       // The Miscellaneous formula list searches only the rows that have
-      // liquid data, as both pages always have.
-      m_picker(dialog, m_table, kPicker, HeatCapacityCell::Name, HeatCapacityCell::Formula,
-               MiscFormulaRange::MiscLiquidCount) {}
+      // liquid data: HCL.txt, read last, decides how many of them there are.
+      m_compounds(dialog, std::move(dataDir), HeatCapacityCell::kCount, kPicker,
+                  MiscFormulaRange::MiscLiquidCount) {}
 
 void HeatCapacityCompounds::initialise() {
-    using namespace HeatCapacityCtl;
     m_gas = {};
     m_liquid = {};
     m_phase = Phase::Gas;
     m_unit = TemperatureUnit::Celsius;
-    m_dialog.setChecked(Gas, true);
-    m_dialog.setChecked(Liquid, false);
-    m_dialog.setChecked(Celsius, true);
-    m_dialog.setChecked(Fahrenheit, false);
-    m_dialog.setChecked(Kelvin, false);
-
-    m_table = loadHeatCapacityTable(m_dataDir, m_gasRanges, [this](const std::string& message) {
-        m_dialog.messageBox(message);
+    m_dialog.setChecked(HeatCapacityCtl::Gas, true);
+    m_dialog.setChecked(HeatCapacityCtl::Liquid, false);
+    showTemperatureUnit(m_dialog, kUnitRadios, m_unit);
+    m_compounds.load([this](const std::filesystem::path& dir, const MessageSink& report) {
+        return loadHeatCapacityTable(dir, m_gasRanges, report);
     });
-    m_picker.fill();
 }
 
-bool HeatCapacityCompounds::onNotify(int controlId, Notification notification) {
-    using namespace HeatCapacityCtl;
-    if (const std::optional<int> row = m_picker.rowChosen(controlId, notification)) {
+HeatCapacityCompounds::Change HeatCapacityCompounds::onNotify(int controlId,
+                                                              Notification notification) {
+    if (const std::optional<int> row = m_compounds.rowChosen(controlId, notification)) {
         showRow(*row);
-        return true;
+        return Change::Compound;
     }
-    if (notification != Notification::Clicked) return false;
-    switch (controlId) {
-        case Gas:
-            switchToGas();
-            return true;
-        case Liquid:
-            switchToLiquid();
-            return true;
-        case Celsius:
-            m_unit = TemperatureUnit::Celsius;
-            return false;
-        case Fahrenheit:
-            m_unit = TemperatureUnit::Fahrenheit;
-            return false;
-        case Kelvin:
-            m_unit = TemperatureUnit::Kelvin;
-            return false;
-        default:
-            return false;
+    if (const std::optional<TemperatureUnit> unit =
+            unitClicked(kUnitRadios, controlId, notification)) {
+        m_unit = *unit;
+        return Change::Unit;
     }
+    if (notification != Notification::Clicked) return Change::None;
+    if (controlId == HeatCapacityCtl::Gas) {
+        switchToGas();
+        return Change::Compound;
+    }
+    if (controlId == HeatCapacityCtl::Liquid) {
+        switchToLiquid();
+        return Change::Compound;
+    }
+    return Change::None;
 }
 
 void HeatCapacityCompounds::showRow(int row) {
-    m_name = m_table.cell(row, HeatCapacityCell::Name);
-    m_formula = m_table.cell(row, HeatCapacityCell::Formula);
-    m_molecularWeight = m_table.cell(row, HeatCapacityCell::MolecularWeight);
+    m_name = m_compounds.cell(row, HeatCapacityCell::Name);
+    m_formula = m_compounds.cell(row, HeatCapacityCell::Formula);
+    m_molecularWeight = m_compounds.cell(row, HeatCapacityCell::MolecularWeight);
     loadPhase(row);
 }
 
 void HeatCapacityCompounds::loadPhase(int row) {
     if (m_phase == Phase::Gas) {
-        m_gas = coefficientsOf(row, Phase::Gas);
+        m_gas = heatCapacityCoefficients(m_compounds.table(), row, Phase::Gas);
         m_liquid = {};
     } else {
-        m_liquid = coefficientsOf(row, Phase::Liquid);
+        m_liquid = heatCapacityCoefficients(m_compounds.table(), row, Phase::Liquid);
         m_gas = {};
     }
 }
@@ -111,8 +87,9 @@ void HeatCapacityCompounds::switchToGas() {
     m_phase = Phase::Gas;
     m_dialog.setChecked(HeatCapacityCtl::Gas, true);
     m_dialog.setChecked(HeatCapacityCtl::Liquid, false);
-    const int last = m_table.mainCount + m_table.miscCount - 1;
-    loadPhase(findByText(m_table, HeatCapacityCell::Name, m_name, 0, last));
+    const CompoundTable& table = m_compounds.table();
+    const int last = table.mainCount + table.miscCount - 1;
+    loadPhase(findByText(table, HeatCapacityCell::Name, m_name, 0, last));
 }
 
 // The liquid search covers the Miscellaneous rows that have liquid data.
@@ -126,25 +103,9 @@ void HeatCapacityCompounds::switchToLiquid() {
         m_gas = {};
         return;
     }
-    const int last = m_table.mainCount + m_table.miscLiquidCount - 1;
-    loadPhase(findByText(m_table, HeatCapacityCell::Name, m_name, 0, last));
-}
-
-PhaseCoefficients HeatCapacityCompounds::coefficientsOf(int row, Phase phase) const {
-    using namespace HeatCapacityCell;
-    // A cell that reads as infinite or not-a-number (an exponent beyond the
-    // double's range, "nan") is no usable value; it counts as 0, like a cell
-    // without a number.
-    const auto number = [&](int cell) {
-        const double value = parseLeadingNumber(m_table.cell(row, cell));
-        return std::isfinite(value) ? value : 0.0;
-    };
-    if (phase == Phase::Gas) {
-        return {number(GasA), number(GasB),    number(GasC),
-                number(GasD), number(GasTmin), number(GasTmax)};
-    }
-    return {number(LiquidA),    number(LiquidB),   number(LiquidC), 0.0,
-            number(LiquidTmin), number(LiquidTmax)};
+    const CompoundTable& table = m_compounds.table();
+    const int last = table.mainCount + table.miscLiquidCount - 1;
+    loadPhase(findByText(table, HeatCapacityCell::Name, m_name, 0, last));
 }
 
 }  // namespace chemeng

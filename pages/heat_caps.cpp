@@ -1,22 +1,18 @@
 #include "pages/heat_caps.h"
 
-#include <cmath>
 #include <utility>
 
-#include "framework/range_bounds.h"
 #include "framework/text_number.h"
+#include "pages/compound_messages.h"
 #include "pages/heat_caps_layout.h"
 
 namespace chemeng {
 
 namespace {
-constexpr const char* kInputTemperature = "Input Temperature";
-constexpr const char* kNoResult = "This compound doesn't have the result";
-constexpr const char* kOutOfRange = "Out of Range";
-constexpr const char* kNoData = "No Data Available for this compound";
-
-// This page has always taken 0 °C as 273 K.
+// The ice point this page adds to a temperature typed in °C (the °F scale
+// goes through 273.16 K).
 constexpr double kCelsiusOffset_K = 273.0;
+constexpr double kFahrenheitOffset_K = 273.16;
 }  // namespace
 
 CHeatCaps::CHeatCaps(Dialog& dialog, std::filesystem::path dataDir)
@@ -52,7 +48,8 @@ void CHeatCaps::onInitDialog() {
 void CHeatCaps::onNotify(int controlId, Notification notification) {
     if (controlId == HeatCapsCtl::Ok && notification == Notification::Clicked) {
         compute();
-    } else if (m_compounds.onNotify(controlId, notification)) {
+    } else if (m_compounds.onNotify(controlId, notification) ==
+               HeatCapacityCompounds::Change::Compound) {
         showCompound();
     }
 }
@@ -72,25 +69,30 @@ void CHeatCaps::showCompound() {
 }
 
 void CHeatCaps::compute() {
+    namespace Msg = CompoundMessage;
     m_temperatureText = m_dialog.windowText(HeatCapsCtl::Temperature);
     double cp = m_cp;  // stays the held result unless the polynomial is reached
     if (m_temperatureText.empty()) {
-        m_dialog.messageBox(kInputTemperature);
+        m_dialog.messageBox(Msg::InputTemperature);
     } else {
-        const double t_K = temperatureToKelvin(parseLeadingNumber(m_temperatureText),
-                                               m_compounds.temperatureUnit(), kCelsiusOffset_K);
-        const bool gas = m_compounds.phase() == Phase::Gas;
-        const PhaseCoefficients& k = gas ? m_gas : m_liquid;
-        if (k.tmin_K == 0.0 && k.tmax_K == 0.0) {
-            m_dialog.messageBox(kNoResult);
-        } else if (!withinBounds(t_K, k.tmin_K, k.tmax_K)) {
+        const double t_K =
+            toKelvin(parseLeadingNumber(m_temperatureText), m_compounds.temperatureUnit(),
+                     kCelsiusOffset_K, kFahrenheitOffset_K);
+        const Phase phase = m_compounds.phase();
+        const HeatCapacityCoefficients& k = phase == Phase::Gas ? m_gas : m_liquid;
+        const CorrelationResult result = heatCapacity(phase, k, t_K);
+        if (!k.hasRange()) {
+            m_dialog.messageBox(Msg::NoResult);
+        } else if (!result.ok()) {
             // Both bounds inclusive, also when typed in another unit. A text
             // read as nan or inf is no temperature at all and is refused the
             // same way.
-            m_dialog.messageBox(kOutOfRange);
+            m_dialog.messageBox(Msg::OutOfRange);
         } else {
-            if (k.a == 0.0 && k.b == 0.0 && k.c == 0.0 && k.d == 0.0) m_dialog.messageBox(kNoData);
-            cp = gas ? ((k.d * t_K + k.c) * t_K + k.b) * t_K + k.a : (k.c * t_K + k.b) * t_K + k.a;
+            // Coefficients all blank still give a value (0), shown after the
+            // message.
+            if (k.allZero()) m_dialog.messageBox(Msg::NoData);
+            cp = result.value;
         }
     }
     // The result is rounded whether or not it was computed now; a held

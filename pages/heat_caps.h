@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "compounds/heat_capacity_correlation.h"
 #include "framework/bindings.h"
 #include "framework/dialog.h"
 #include "framework/page.h"
@@ -35,8 +36,8 @@ class CHeatCaps : public Page {
     Bindings m_bindings;
 
     std::string m_temperatureText;
-    PhaseCoefficients m_gas;
-    PhaseCoefficients m_liquid;
+    HeatCapacityCoefficients m_gas;
+    HeatCapacityCoefficients m_liquid;
     double m_cp = 0.0;  // J/(g mol K)
 };
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "compounds/compound_loaders.h"
+#include "compounds/critical_density.h"
 #include "compounds/table_cells.h"
 #include "framework/number_format.h"
 #include "framework/text_number.h"
@@ -13,11 +14,12 @@ namespace chemeng {
 
 namespace {
 
-// Three decimals, as the page has always shown its two worked values. A
-// value with no finite result (a critical volume of 0, "inf" or "nan" in the
-// data) shows as an empty text, like any other missing value on this page.
-// Very large values are printed in full: the formatter has room for any
-// double, so nothing is cut short.
+// Three decimals: a density in g/cm³ and an enthalpy in kJ/g mol to the
+// resolution of the tabulated data (1 kg/m³, 1 J/mol). A value with no finite
+// result (a critical volume of 0, "inf" or "nan" in the data) shows as an
+// empty text, like any other missing value on this page. Very large values
+// are printed in full: the formatter has room for any double, so nothing is
+// cut short.
 std::string threeDecimals(double value) {
     return std::isfinite(value) ? formatFixed3(value) : std::string{};
 }
@@ -26,13 +28,11 @@ std::string threeDecimals(double value) {
 
 CPhysProps::CPhysProps(Dialog& dialog, std::filesystem::path dataDir)
     : m_dialog(dialog),
-      m_dataDir(std::move(dataDir)),
-      m_table(PhysPropsCell::kCount),
-      m_picker(dialog, m_table,
-               {PhysPropsCtl::GroupAtoD, PhysPropsCtl::GroupEtoH, PhysPropsCtl::GroupItoL,
-                PhysPropsCtl::GroupMtoQ, PhysPropsCtl::GroupRtoX, PhysPropsCtl::MiscNames,
-                PhysPropsCtl::MainFormulas, PhysPropsCtl::MiscFormulas},
-               PhysPropsCell::Name, PhysPropsCell::Formula, MiscFormulaRange::MiscCount) {
+      m_compounds(dialog, std::move(dataDir), PhysPropsCell::kCount,
+                  {PhysPropsCtl::GroupAtoD, PhysPropsCtl::GroupEtoH, PhysPropsCtl::GroupItoL,
+                   PhysPropsCtl::GroupMtoQ, PhysPropsCtl::GroupRtoX, PhysPropsCtl::MiscNames,
+                   PhysPropsCtl::MainFormulas, PhysPropsCtl::MiscFormulas},
+                  MiscFormulaRange::MiscCount) {
     using namespace PhysPropsCtl;
     m_bindings.bind(Formula, &m_formula);
     m_bindings.bind(BoilingPoint, &m_boilingPoint);
@@ -55,13 +55,11 @@ const PageLayout& CPhysProps::layout() const {
 
 void CPhysProps::onInitDialog() {
     m_bindings.push(m_dialog);
-    m_table = loadPhysicalPropertiesTable(
-        m_dataDir, [this](const std::string& message) { m_dialog.messageBox(message); });
-    m_picker.fill();
+    m_compounds.load(loadPhysicalPropertiesTable);
 }
 
 void CPhysProps::onNotify(int controlId, Notification notification) {
-    if (const auto row = m_picker.rowChosen(controlId, notification)) showRow(*row);
+    if (const auto row = m_compounds.rowChosen(controlId, notification)) showRow(*row);
 }
 
 bool CPhysProps::onEnterKey() {
@@ -70,7 +68,7 @@ bool CPhysProps::onEnterKey() {
 
 void CPhysProps::showRow(int row) {
     using namespace PhysPropsCell;
-    const auto cell = [&](int c) -> const std::string& { return m_table.cell(row, c); };
+    const auto cell = [&](int c) -> const std::string& { return m_compounds.cell(row, c); };
 
     m_name = cell(Name);
     m_formula = cell(Formula);
@@ -83,9 +81,9 @@ void CPhysProps::showRow(int row) {
     m_criticalCompressibility = cell(CriticalCompressibility);
     m_acentricFactor = cell(AcentricFactor);
 
-    m_criticalDensity =
-        parseLeadingNumber(m_molecularWeight) / parseLeadingNumber(m_criticalVolume);
-    m_criticalDensityText = threeDecimals(m_criticalDensity);
+    const CorrelationResult criticalRho = criticalDensity(parseLeadingNumber(m_molecularWeight),
+                                                          parseLeadingNumber(m_criticalVolume));
+    m_criticalDensityText = criticalRho.ok() ? formatFixed3(criticalRho.value) : std::string{};
 
     m_enthalpyOfFormation = cell(EnthalpyOfFormation);
     // Main rows carry the enthalpy of vaporization as a number from Hvap.txt;
@@ -93,7 +91,7 @@ void CPhysProps::showRow(int row) {
     // two kinds are told apart by the number of main rows actually loaded, so
     // a Miscellaneous compound shows its own value however short the main
     // files are.
-    if (row < m_table.mainCount) {
+    if (row < m_compounds.table().mainCount) {
         m_enthalpyOfVaporization = threeDecimals(parseLeadingNumber(cell(EnthalpyOfVaporization)));
     } else {
         m_enthalpyOfVaporization = cell(MiscEnthalpyOfVaporization);

@@ -3,11 +3,10 @@
 #include <filesystem>
 #include <string>
 
-#include "compounds/compound_picker.h"
-#include "compounds/compound_table.h"
 #include "framework/bindings.h"
 #include "framework/dialog.h"
 #include "framework/page.h"
+#include "pages/compound_page_parts.h"
 #include "pages/phys_props_layout.h"
 
 namespace chemeng {
@@ -27,17 +26,11 @@ class CPhysProps : public Page {
     void onNotify(int controlId, Notification notification) override;
     bool onEnterKey() override;
 
-    // Molecular weight over critical volume of the compound last shown
-    // (not finite when the volume is missing).
-    double criticalDensity() const { return m_criticalDensity; }
-
   private:
     void showRow(int row);
 
     Dialog& m_dialog;
-    std::filesystem::path m_dataDir;
-    CompoundTable m_table;
-    CompoundPicker m_picker;
+    PageCompounds m_compounds;
     Bindings m_bindings;
 
     std::string m_name;
@@ -53,7 +46,6 @@ class CPhysProps : public Page {
     std::string m_acentricFactor;
     std::string m_enthalpyOfFormation;
     std::string m_enthalpyOfVaporization;
-    double m_criticalDensity = 0.0;
 };
 
 }  // namespace chemeng

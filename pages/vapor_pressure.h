@@ -3,11 +3,12 @@
 #include <filesystem>
 #include <string>
 
-#include "compounds/compound_picker.h"
-#include "compounds/compound_table.h"
+#include "compounds/antoine.h"
 #include "framework/bindings.h"
 #include "framework/dialog.h"
 #include "framework/page.h"
+#include "framework/temperature_unit.h"
+#include "pages/compound_page_parts.h"
 #include "pages/vapor_pressure_layout.h"
 
 namespace chemeng {
@@ -32,9 +33,7 @@ class CVPressure : public Page {
     void showRow(int row);
 
     Dialog& m_dialog;
-    std::filesystem::path m_dataDir;
-    CompoundTable m_table;
-    CompoundPicker m_picker;
+    PageCompounds m_compounds;
     Bindings m_bindings;
 
     std::string m_name;
@@ -43,15 +42,10 @@ class CVPressure : public Page {
     std::string m_tmaxText;
     std::string m_temperatureText;
 
-    double m_a = 0.0;
-    double m_b = 0.0;
-    double m_c = 0.0;
-    double m_tmin_C = 0.0;
-    double m_tmax_C = 0.0;
+    AntoineCoefficients m_antoine;
     double m_p_mmHg = 0.0;
 
-    int m_selectedRow = -1;
-    int m_temperatureUnit = 0;  // 0 = °C, 1 = °F, 2 = K
+    TemperatureUnit m_temperatureUnit = TemperatureUnit::Celsius;
 };
 
 }  // namespace chemeng
