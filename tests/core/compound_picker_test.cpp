@@ -56,17 +56,22 @@ TEST_F(PickerFixture, SortsNamesIntoLetterGroupsByTheirFirstCapital) {
           {"1-BUTENE", "C4H8"},
           {"2,3-", "?"},
           {"acetone", "C3H6O"},
-          {"\xC9THER", "?"}},
+          {"\xC9THER", "?"},
+          // The last letter of each group stays in it.
+          {"DECANE", "C10H22"},
+          {"HEXANE", "C6H14"},
+          {"LITHIUM", "Li"},
+          {"QUINOLINE", "C9H7N"}},
          {});
     using V = std::vector<std::string>;
     EXPECT_EQ(dialog.items(AD),
-              (V{"1-BUTENE", "2,3-", "ACETONE"}));  // no letter: previous row's group
-    EXPECT_EQ(dialog.items(EH), (V{"ETHANE"}));
-    EXPECT_EQ(dialog.items(IL), (V{"IODINE"}));
-    EXPECT_EQ(dialog.items(MQ), (V{"METHANE"}));
+              (V{"1-BUTENE", "2,3-", "ACETONE", "DECANE"}));  // no letter: previous row's group
+    EXPECT_EQ(dialog.items(EH), (V{"ETHANE", "HEXANE"}));
+    EXPECT_EQ(dialog.items(IL), (V{"IODINE", "LITHIUM"}));
+    EXPECT_EQ(dialog.items(MQ), (V{"METHANE", "QUINOLINE"}));
     // Small letters go to R - X; bytes above 127 are not letters (\xC9THER goes by its T).
     EXPECT_EQ(dialog.items(RX), (V{"acetone", "XENON", "ZINC", "\xC9THER"}));
-    EXPECT_EQ(dialog.items(MainFormulas).size(), 10u);
+    EXPECT_EQ(dialog.items(MainFormulas).size(), 14u);
     EXPECT_EQ(dialog.items(MainFormulas)[9], "?");
 }
 
