@@ -5,7 +5,7 @@
 
 #include "framework/message_sink.h"
 #include "water/ifc67_context.h"
-#include "water/saturation_state.h"
+#include "water/steam_pair_solve.h"
 #include "water/steam_units.h"
 
 namespace chemeng {
@@ -33,13 +33,14 @@ enum class SolveOutcome {
     StoppedAndCleared,  // after a message; the page empties its fields
 };
 
-// The five superheated-mode solvers. Each takes the two typed texts, works the
-// state out with the English-unit IFC-67 formulation (volume, enthalpy, phase)
-// and IAPWS-95 (internal energy), and leaves its answers in the result slots:
-// the two given values as typed, the others in K, kPa, kJ/kg and m³/kg.
+// The five superheated-mode solvers of the page. Each reads the two typed
+// texts, converts them from the page's units, has the state worked out by the
+// steam pair solve (water/steam_pair_solve.h), turns a refusal into the
+// page's message and leaves its answers in the result slots: the two given
+// values as typed, the others in K, kPa, kJ/kg and m³/kg.
 class PairSolvers {
   public:
-    PairSolvers(Ifc67Context& ifc67, SaturationState& saturation, MessageSink sink);
+    PairSolvers(Ifc67Context& ifc67, MessageSink sink);
 
     // Writes the phase word ("saturated", "superheated" or "subcooled") into
     // qualityText.
@@ -58,19 +59,17 @@ class PairSolvers {
 
   private:
     SolveOutcome solveAtTemperature(std::string_view temperature, std::string_view given,
-                                    PropertyKind kind, const SteamUnits& units,
+                                    bool volumeGiven, const SteamUnits& units,
                                     SteamResults& results);
+    SolveOutcome solveAtPressure(std::string_view pressure, std::string_view given,
+                                 bool volumeGiven, const SteamUnits& units, SteamResults& results);
     bool inputsPresent(std::string_view first, const char* firstMessage, std::string_view second,
                        const char* secondMessage);
-    // A value a rounding step outside a limit is put on the limit.
-    bool temperatureInRange(double& t_F);
-    bool pressureInRange(double& p_psia);
-    bool positive(double value, const char* message);
-    bool formulationHeld();
-    double mixtureEnergy(double p_psia, double t_F, double t_K, double x_percent);
+    // Tells the user why the solve stopped; Completed when it did not.
+    SolveOutcome outcomeOf(const SteamPairState& state, bool temperaturePressurePair,
+                           bool volumeGiven);
 
     Ifc67Context& m_ifc67;
-    SaturationState& m_saturation;
     MessageSink m_sink;
 };
 

@@ -7,9 +7,9 @@
 #include "framework/dialog.h"
 #include "framework/number_format.h"
 #include "framework/result_rounding.h"
+#include "framework/temperature_unit.h"
 #include "framework/text_number.h"
 #include "pages/steam_tables_page.h"
-#include "water/energies_at.h"
 
 namespace chemeng {
 
@@ -26,20 +26,16 @@ constexpr const char* kSaturationTemperatureOutOfRange =
 constexpr const char* kSaturationPressureOutOfRange =
     "Pressure is out of range for saturation (0.12545844 kPa up to 22064 kPa)";
 
-constexpr double kCriticalTemperature_K = 647.096;
-constexpr double kCriticalPressure_kPa = 22064.0;
-constexpr double kCriticalDensity_kgm3 = 322.0;
-constexpr double kThetaPerKelvin = 0.0015453657571674064;         // 1 / 647.096 K
-constexpr double kReducedPressurePerKPa = 4.532269760696157e-05;  // 1 / 22064 kPa
 // Up to 300 K the saturated liquid is shown with h = u, and above 280 K both
-// 1 kJ/kg below the IAPWS-95 u, as this program has always shown it.
+// 1 kJ/kg below the IAPWS-95 u: the display rule of this page's saturation
+// columns, kept until it is replaced by the IAPWS-95 values themselves.
 constexpr double kLiquidAdjustmentBottom_K = 280.0;
 constexpr double kLiquidAdjustmentTop_K = 300.0;
 constexpr double kTriplePointBandLow_K = 273.15;
 constexpr double kTriplePointBandHigh_K = 273.165;
 }  // namespace
 
-bool CSteamTables::LookUpSaturationRow(int property) {
+bool CSteamTables::LookUpSaturationRow(SaturationChoice property) {
     struct LookUp {
         int edit;
         SaturationTable::Cell column;
@@ -49,10 +45,10 @@ bool CSteamTables::LookUpSaturationRow(int property) {
     };
     LookUp lookUp{C::LiquidEnthalpy, SaturationTable::LiquidEnthalpy, "Input Liquid Enthalpy",
                   U::kKJPerKgPerBtuPerLb, &SteamResults::liquidEnthalpy};
-    if (property == kInternalEnergy)
+    if (property == SaturationChoice::InternalEnergy)
         lookUp = {C::LiquidEnergy, SaturationTable::LiquidEnergy, "Input Liquide Energy",
                   U::kKJPerKgPerBtuPerLb, &SteamResults::liquidEnergy};
-    else if (property == kVolume)
+    else if (property == SaturationChoice::Volume)
         lookUp = {C::VapourVolume, SaturationTable::VapourVolume, "Input Vapor Volume",
                   U::kM3PerKgPerFt3PerLb, &SteamResults::vapourVolume};
 
@@ -110,17 +106,17 @@ void CSteamTables::toAmericanGrid() {
 }
 
 void CSteamTables::Compute() {
-    if (m_superheated == 0) {
+    if (!m_superheated) {
         // Quality is a number the user types in saturation mode; without it
         // chosen the field must be empty (so the liquid and vapour columns show).
-        if (m_qualityChosen == 0) m_texts.quality.clear();
-        if (m_saturationChoice == kNoProperty) {
-            m_dialog.messageBox(m_qualityChosen == 1 ? "Select Temperature or Pressure with Quality"
-                                                     : "Select a Property");
+        if (!m_qualityChosen) m_texts.quality.clear();
+        if (m_saturationChoice == SaturationChoice::None) {
+            m_dialog.messageBox(m_qualityChosen ? "Select Temperature or Pressure with Quality"
+                                                : "Select a Property");
             return;
         }
         double x = 0.0;
-        if (m_qualityChosen == 1) {
+        if (m_qualityChosen) {
             m_texts.quality = m_dialog.windowText(C::Quality);
             if (m_texts.quality.empty()) {
                 m_dialog.messageBox("Input Quality");
@@ -130,22 +126,22 @@ void CSteamTables::Compute() {
             x = parseLeadingNumber(m_texts.quality) * 0.01;
         }
         switch (m_saturationChoice) {
-            case kEnthalpy:
-            case kInternalEnergy:
-            case kVolume:
+            case SaturationChoice::Enthalpy:
+            case SaturationChoice::InternalEnergy:
+            case SaturationChoice::Volume:
                 if (!LookUpSaturationRow(m_saturationChoice)) return;
                 // A tabulated row's °F uses 273.15, its °C 273.16.
                 m_results.temperature = U::temperatureFromKelvin(
                     m_results.temperature, m_units.temperature, U::kZeroCelsius_K);
                 m_results.pressure = U::pressureFromKPa(m_results.pressure, m_units.pressure);
                 break;
-            case kPressure:
-                if (!computeSaturationAtPressure(m_qualityChosen == 1, x)) return;
+            case SaturationChoice::Pressure:
+                if (!computeSaturationAtPressure(m_qualityChosen, x)) return;
                 break;
-            case kTemperature:
-                if (!computeSaturationAtTemperature(m_qualityChosen == 1, x)) return;
+            case SaturationChoice::Temperature:
+                if (!computeSaturationAtTemperature(m_qualityChosen, x)) return;
                 break;
-            default:
+            case SaturationChoice::None:
                 break;
         }
     } else if (!computeSuperheated()) {
@@ -161,19 +157,17 @@ bool CSteamTables::computeSaturationAtPressure(bool withQuality, double x) {
         return true;  // the previous results are shown again
     }
     const double p = parseLeadingNumber(text);
-    const double p_kPa = U::pressureToKPa(p, m_units.pressure);
-    m_saturation.setReducedPressure(p_kPa * kReducedPressurePerKPa);
-    // Outside the saturation line the working numbers hold zero densities or
-    // the critical point: refused rather than shown as infinite volumes (and
-    // the refused pressure is kept out of the results).
-    if (!std::isfinite(p_kPa) || m_saturation.SaturationAtPressure() != SaturationStatus::InRange) {
+    const SaturatedPhases phases = saturatedPhasesAtPressure(U::pressureToKPa(p, m_units.pressure));
+    // Outside the saturation line there are no two phases to show (and the
+    // refused pressure is kept out of the results).
+    if (phases.status != SaturationStatus::InRange) {
         m_dialog.messageBox(kSaturationPressureOutOfRange);
         return false;
     }
     m_results.pressure = p;
-    const double t_K = m_saturation.reducedSaturationTemperature() * kCriticalTemperature_K;
+    const double t_K = phases.t_K;
     m_results.temperature = t_K;
-    saturatedPhases(t_K);
+    showSaturatedPhases(phases);
     m_results.mixtureEnthalpy = m_results.mixtureEnergy = m_results.mixtureVolume = 0.0;
     if (t_K < kLiquidAdjustmentTop_K) {
         if (t_K > kLiquidAdjustmentBottom_K) m_results.liquidEnergy -= 1.0;
@@ -192,18 +186,15 @@ bool CSteamTables::computeSaturationAtTemperature(bool withQuality, double x) {
         return true;  // the previous results are shown again
     }
     const double t = parseLeadingNumber(text);
-    const double t_K = U::temperatureToKelvin(t, m_units.temperature);
-    const double theta = t_K * kThetaPerKelvin;
-    if (!std::isfinite(theta) ||
-        m_saturation.SaturationAtTemperature(theta) != SaturationStatus::InRange) {
+    const double t_K = toKelvin(t, m_units.temperature, U::kIcePoint_K, U::kIcePoint_K);
+    const SaturatedPhases phases = saturatedPhasesAtTemperature(t_K);
+    if (phases.status != SaturationStatus::InRange) {
         m_dialog.messageBox(kSaturationTemperatureOutOfRange);
         return false;
     }
     m_results.temperature = t;
-    saturatedPhases(t_K);
-    const double p_kPa = m_saturation.reducedPressure() * kCriticalPressure_kPa;
-    m_saturation.setReducedSaturationTemperature(theta);
-    m_results.pressure = U::pressureFromKPa(p_kPa, m_units.pressure);
+    showSaturatedPhases(phases);
+    m_results.pressure = U::pressureFromKPa(phases.p_kPa, m_units.pressure);
     if (t_K <= kLiquidAdjustmentTop_K) {
         // The triple-point liquid is the reference state: u = h = 0.
         if (t_K > kTriplePointBandLow_K && t_K < kTriplePointBandHigh_K)
@@ -216,17 +207,13 @@ bool CSteamTables::computeSaturationAtTemperature(bool withQuality, double x) {
     return true;
 }
 
-void CSteamTables::saturatedPhases(double t_K) {
-    const double rhoVapour = m_saturation.reducedVapourDensity() * kCriticalDensity_kgm3;
-    const double rhoLiquid = m_saturation.reducedLiquidDensity() * kCriticalDensity_kgm3;
-    const Energies vapour = EnergiesAt(t_K, rhoVapour);
-    const Energies liquid = EnergiesAt(t_K, rhoLiquid);
-    m_results.vapourEnergy = vapour.u_kJkg;
-    m_results.vapourEnthalpy = vapour.h_kJkg;
-    m_results.liquidEnergy = liquid.u_kJkg;
-    m_results.liquidEnthalpy = liquid.h_kJkg;
-    m_results.liquidVolume = 1.0 / rhoLiquid;
-    m_results.vapourVolume = 1.0 / rhoVapour;
+void CSteamTables::showSaturatedPhases(const SaturatedPhases& phases) {
+    m_results.vapourEnergy = phases.vapour.u_kJkg;
+    m_results.vapourEnthalpy = phases.vapour.h_kJkg;
+    m_results.liquidEnergy = phases.liquid.u_kJkg;
+    m_results.liquidEnthalpy = phases.liquid.h_kJkg;
+    m_results.liquidVolume = phases.liquid.v_m3kg;
+    m_results.vapourVolume = phases.vapour.v_m3kg;
 }
 
 bool CSteamTables::computeSuperheated() {
@@ -244,42 +231,44 @@ bool CSteamTables::computeSuperheated() {
 
     SolveOutcome outcome = SolveOutcome::Stopped;
     switch (m_pairCode) {
-        case kPairTP:
+        case PairCode::TP:
             outcome = m_solvers.SolveTemperaturePressure(t, p, m_units, r, m_texts.quality);
             if (outcome != SolveOutcome::Completed) break;
             r.vapourEnthalpy *= energyFactor;
             r.vapourEnergy *= energyFactor;
             r.vapourVolume *= volumeFactor;
             break;
-        case kPairTV:
+        case PairCode::TV:
             outcome = m_solvers.SolveTemperatureVolume(t, v, m_units, r);
             if (outcome != SolveOutcome::Completed) break;
             r.pressure = U::pressureFromKPa(r.pressure, m_units.pressure);
             r.vapourEnthalpy *= energyFactor;
             r.vapourEnergy *= energyFactor;
             break;
-        case kPairTH:
+        case PairCode::TH:
             outcome = m_solvers.SolveTemperatureEnthalpy(t, h, m_units, r);
             if (outcome != SolveOutcome::Completed) break;
             r.pressure = U::pressureFromKPa(r.pressure, m_units.pressure);
             r.vapourEnergy *= energyFactor;
             r.vapourVolume *= volumeFactor;
             break;
-        case kPairPV:
+        case PairCode::PV:
             outcome = m_solvers.SolvePressureVolume(p, v, m_units, r);
             if (outcome != SolveOutcome::Completed) break;
             r.temperature = U::temperatureFromKelvin(r.temperature, m_units.temperature);
             r.vapourEnthalpy *= energyFactor;
             r.vapourEnergy *= energyFactor;
             break;
-        case kPairPH:
+        case PairCode::PH:
             outcome = m_solvers.SolvePressureEnthalpy(p, h, m_units, r);
             if (outcome != SolveOutcome::Completed) break;
             r.temperature = U::temperatureFromKelvin(r.temperature, m_units.temperature);
             r.vapourEnergy *= energyFactor;
             r.vapourVolume *= volumeFactor;
             break;
-        default:
+        case PairCode::TU:
+        case PairCode::PU:
+        case PairCode::Incomplete:
             m_dialog.messageBox("Select Two Properties");
             return false;
     }
@@ -334,7 +323,7 @@ void CSteamTables::showResults() {
 
     shown.pressure = fmt(r.pressure);
     shown.temperature = fmt(r.temperature);
-    if (m_superheated == 0) {
+    if (!m_superheated) {
         if (!shown.quality.empty()) {
             showMixture(r.mixtureEnergy, r.mixtureVolume, r.mixtureEnthalpy);
             emptyLiquid();

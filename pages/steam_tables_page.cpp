@@ -30,24 +30,22 @@ constexpr std::array kPressureUnitRadios{C::KPa, C::Bar, C::MmHg, C::InHg, C::At
 // (the edit a toggle locks when it turns the property off).
 struct PropertyToggle {
     int radio;
-    int saturationCode;
+    SaturationChoice saturationCode;
     int edit;
 };
 constexpr std::array kPropertyToggles{
-    PropertyToggle{C::TemperatureChoice, kTemperature, C::Temperature},
-    PropertyToggle{C::PressureChoice, kPressure, C::Pressure},
-    PropertyToggle{C::EnthalpyChoice, kEnthalpy, C::LiquidEnthalpy},
-    PropertyToggle{C::EnergyChoice, kInternalEnergy, C::LiquidEnergy},
-    PropertyToggle{C::VolumeChoice, kVolume, C::VapourVolume},
+    PropertyToggle{C::TemperatureChoice, SaturationChoice::Temperature, C::Temperature},
+    PropertyToggle{C::PressureChoice, SaturationChoice::Pressure, C::Pressure},
+    PropertyToggle{C::EnthalpyChoice, SaturationChoice::Enthalpy, C::LiquidEnthalpy},
+    PropertyToggle{C::EnergyChoice, SaturationChoice::InternalEnergy, C::LiquidEnergy},
+    PropertyToggle{C::VolumeChoice, SaturationChoice::Volume, C::VapourVolume},
 };
 
 }  // namespace
 
 CSteamTables::CSteamTables(Dialog& dialog, std::filesystem::path dataDir)
     : m_dialog(dialog),
-      m_ifc67([&dialog](const std::string& message) { dialog.messageBox(message); }),
-      m_solvers(m_ifc67, m_saturation,
-                [&dialog](const std::string& message) { dialog.messageBox(message); }) {
+      m_solvers(m_ifc67, [&dialog](const std::string& message) { dialog.messageBox(message); }) {
     m_bindings.bind(C::Temperature, &m_texts.temperature);
     m_bindings.bind(C::Pressure, &m_texts.pressure);
     m_bindings.bind(C::Quality, &m_texts.quality);
@@ -136,13 +134,13 @@ void CSteamTables::toggleProperty(int radio) {
     if (toggle == nullptr) return;
 
     if (m_saturationChoice == toggle->saturationCode) {
-        m_saturationChoice = kNoProperty;
+        m_saturationChoice = SaturationChoice::None;
         m_dialog.setReadOnly(toggle->edit, true);
     } else {
         m_saturationChoice = toggle->saturationCode;
     }
 
-    if (m_superheated != 0) {
+    if (m_superheated) {
         Flag flag = kFlagU;
         switch (radio) {
             case C::TemperatureChoice:
@@ -162,36 +160,32 @@ void CSteamTables::toggleProperty(int radio) {
         }
         if (flag == kFlagU) {
             // Internal energy is not a superheated input.
-            m_flags[kFlagU] = 0;
-        } else if (m_flags[flag] == 1) {
-            m_flags[flag] = 0;
+            m_flags[kFlagU] = false;
+        } else if (m_flags[flag]) {
+            m_flags[flag] = false;
             m_dialog.setReadOnly(toggle->edit, true);
         } else {
-            m_flags[flag] = 1;
+            m_flags[flag] = true;
         }
     }
     Refresh();
 }
 
 void CSteamTables::toggleQuality() {
-    if (m_superheated == 0) {
-        if (m_qualityChosen == 1) {
-            m_qualityChosen = 0;
-            m_texts.quality.clear();
-        } else {
-            m_qualityChosen = 1;
-        }
+    if (!m_superheated) {
+        m_qualityChosen = !m_qualityChosen;
+        if (!m_qualityChosen) m_texts.quality.clear();
     }
-    m_flags[kFlagX] = 0;
+    m_flags[kFlagX] = false;
     Refresh();
 }
 
 void CSteamTables::setSuperheatedMode(bool on) {
-    const bool leavingSuperheated = m_superheated == 1 && !on;
-    m_superheated = on ? 1 : 0;
+    const bool leavingSuperheated = m_superheated && !on;
+    m_superheated = on;
     m_results = SteamResults{};
     if (on) {
-        m_flags[kFlagT] = m_flags[kFlagP] = m_flags[kFlagH] = m_flags[kFlagV] = 0;
+        m_flags[kFlagT] = m_flags[kFlagP] = m_flags[kFlagH] = m_flags[kFlagV] = false;
     } else if (leavingSuperheated) {
         // The Quality field holds the superheated phase word; it means nothing
         // in saturation mode, where quality is a number the user types.
@@ -208,62 +202,63 @@ void CSteamTables::lockAllEdits() {
 void CSteamTables::Refresh() {
     m_dialog.setChecked(C::American, m_units.system == UnitSystem::American);
     m_dialog.setChecked(C::SI, m_units.system == UnitSystem::SI);
-    m_dialog.setChecked(C::SuperheatedMode, m_superheated == 1);
-    m_dialog.setChecked(C::SaturationMode, m_superheated == 0);
+    m_dialog.setChecked(C::SuperheatedMode, m_superheated);
+    m_dialog.setChecked(C::SaturationMode, !m_superheated);
 
-    if (m_superheated == 1) {
+    if (m_superheated) {
         for (int radio : kPropertyRadios) m_dialog.setChecked(radio, false);
         lockAllEdits();
-        if (m_flags[kFlagT] == 1) {
+        if (m_flags[kFlagT]) {
             m_dialog.setChecked(C::TemperatureChoice, true);
             m_dialog.setReadOnly(C::Temperature, false);
         }
-        if (m_flags[kFlagP] == 1) {
+        if (m_flags[kFlagP]) {
             m_dialog.setChecked(C::PressureChoice, true);
             m_dialog.setReadOnly(C::Pressure, false);
         }
         // Enthalpy takes precedence over volume: both are typed in the Vapor
         // column and never form a pair.
-        if (m_flags[kFlagH] == 1) {
-            m_flags[kFlagV] = 0;
+        if (m_flags[kFlagH]) {
+            m_flags[kFlagV] = false;
             m_dialog.setChecked(C::VolumeChoice, false);
             m_dialog.setReadOnly(C::VapourVolume, true);
             m_dialog.setChecked(C::EnthalpyChoice, true);
             m_dialog.setReadOnly(C::VapourEnthalpy, false);
         }
-        if (m_flags[kFlagV] == 1) {
-            m_flags[kFlagH] = 0;
+        if (m_flags[kFlagV]) {
+            m_flags[kFlagH] = false;
             m_dialog.setChecked(C::EnthalpyChoice, false);
             m_dialog.setReadOnly(C::VapourEnthalpy, true);
             m_dialog.setChecked(C::VolumeChoice, true);
             m_dialog.setReadOnly(C::VapourVolume, false);
         }
-        const int chosen = m_flags[kFlagT] + m_flags[kFlagP] + m_flags[kFlagH] + m_flags[kFlagV];
+        const int chosen = int{m_flags[kFlagT]} + int{m_flags[kFlagP]} + int{m_flags[kFlagH]} +
+                           int{m_flags[kFlagV]};
         if (chosen > 2) {
             m_dialog.messageBox("Select Only Two Properties");
             for (int radio : kPropertyRadios) m_dialog.setChecked(radio, false);
-            m_flags.fill(0);
+            m_flags.fill(false);
             for (int edit : {C::Pressure, C::Temperature, C::VapourEnthalpy, C::VapourVolume})
                 m_dialog.setReadOnly(edit, true);
         }
-        const bool t = m_flags[kFlagT] == 1;
-        const bool p = m_flags[kFlagP] == 1;
+        const bool t = m_flags[kFlagT];
+        const bool p = m_flags[kFlagP];
         if (t && p)
-            m_pairCode = kPairTP;
-        else if (t && m_flags[kFlagV] == 1)
-            m_pairCode = kPairTV;
-        else if (t && m_flags[kFlagH] == 1)
-            m_pairCode = kPairTH;
-        else if (t && m_flags[kFlagU] == 1)
-            m_pairCode = kPairTU;
-        else if (p && m_flags[kFlagV] == 1)
-            m_pairCode = kPairPV;
-        else if (p && m_flags[kFlagH] == 1)
-            m_pairCode = kPairPH;
-        else if (p && m_flags[kFlagU] == 1)
-            m_pairCode = kPairPU;
+            m_pairCode = PairCode::TP;
+        else if (t && m_flags[kFlagV])
+            m_pairCode = PairCode::TV;
+        else if (t && m_flags[kFlagH])
+            m_pairCode = PairCode::TH;
+        else if (t && m_flags[kFlagU])
+            m_pairCode = PairCode::TU;
+        else if (p && m_flags[kFlagV])
+            m_pairCode = PairCode::PV;
+        else if (p && m_flags[kFlagH])
+            m_pairCode = PairCode::PH;
+        else if (p && m_flags[kFlagU])
+            m_pairCode = PairCode::PU;
         else
-            m_pairCode = kPairIncomplete;
+            m_pairCode = PairCode::Incomplete;
     } else {
         const auto onlyUnlocked = [this](int edit) {
             for (int e : kAllEdits) m_dialog.setReadOnly(e, e != edit);
@@ -272,39 +267,41 @@ void CSteamTables::Refresh() {
             for (int r : kPropertyRadios) m_dialog.setChecked(r, r == radio);
         };
         switch (m_saturationChoice) {
-            case kTemperature:
+            case SaturationChoice::Temperature:
                 checkOnly(C::TemperatureChoice);
                 onlyUnlocked(C::Temperature);
                 break;
-            case kPressure:
+            case SaturationChoice::Pressure:
                 checkOnly(C::PressureChoice);
                 onlyUnlocked(C::Pressure);
                 break;
-            case kEnthalpy:
-                m_qualityChosen = 0;
+            case SaturationChoice::Enthalpy:
+                m_qualityChosen = false;
                 checkOnly(C::EnthalpyChoice);
                 onlyUnlocked(C::LiquidEnthalpy);
                 break;
-            case kInternalEnergy:
-                m_qualityChosen = 0;
+            case SaturationChoice::InternalEnergy:
+                m_qualityChosen = false;
                 checkOnly(C::EnergyChoice);
                 onlyUnlocked(C::LiquidEnergy);
                 break;
-            case kVolume:
-                m_qualityChosen = 0;
+            case SaturationChoice::Volume:
+                m_qualityChosen = false;
                 checkOnly(C::VolumeChoice);
                 onlyUnlocked(C::VapourVolume);
                 break;
-            default:
+            case SaturationChoice::None:
                 checkOnly(0);
                 break;
         }
-        if (m_qualityChosen == 1) {
+        if (m_qualityChosen) {
             m_dialog.setChecked(C::QualityChoice, true);
             for (int edit : kAllEdits) {
-                const bool keep = edit == C::Quality ||
-                                  (edit == C::Temperature && m_saturationChoice == kTemperature) ||
-                                  (edit == C::Pressure && m_saturationChoice == kPressure);
+                const bool keep =
+                    edit == C::Quality ||
+                    (edit == C::Temperature &&
+                     m_saturationChoice == SaturationChoice::Temperature) ||
+                    (edit == C::Pressure && m_saturationChoice == SaturationChoice::Pressure);
                 m_dialog.setReadOnly(edit, !keep);
             }
         }

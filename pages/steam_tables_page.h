@@ -10,7 +10,7 @@
 #include "pages/pair_solvers.h"
 #include "pages/steam_tables_layout.h"
 #include "water/ifc67_context.h"
-#include "water/saturation_state.h"
+#include "water/saturated_phases.h"
 #include "water/saturation_table.h"
 #include "water/steam_units.h"
 
@@ -36,25 +36,27 @@ struct SteamTexts {
 
 // Saturation choice: which single property a saturation calculation starts
 // from.
-enum SaturationChoice : int {
-    kNoProperty = -1,
-    kTemperature = 0,
-    kPressure = 1,
-    kEnthalpy = 2,
-    kInternalEnergy = 3,
-    kVolume = 4,
+enum class SaturationChoice {
+    None,
+    Temperature,
+    Pressure,
+    Enthalpy,
+    InternalEnergy,
+    Volume,
 };
 
-// Pair codes of superheated mode.
-enum PairCode : int {
-    kPairTP = 1,
-    kPairTV = 2,
-    kPairTH = 3,
-    kPairTU = 4,
-    kPairPV = 5,
-    kPairPH = 6,
-    kPairPU = 7,
-    kPairIncomplete = 100,
+// The pair of properties chosen in superheated mode. (T, u) and (p, u) name
+// pairs the selection rules never complete: internal energy is not a
+// superheated input.
+enum class PairCode {
+    TP,
+    TV,
+    TH,
+    TU,
+    PV,
+    PH,
+    PU,
+    Incomplete,
 };
 
 // The Steam Tables page: saturated properties from one property (or a
@@ -72,10 +74,9 @@ class CSteamTables : public Page {
     bool onEnterKey() override;
 
     // --- state, for tests and the window ---
-    bool superheatedMode() const { return m_superheated != 0; }
-    int saturationChoice() const { return m_saturationChoice; }
-    bool qualityChosen() const { return m_qualityChosen != 0; }
-    int pairCode() const { return m_pairCode; }
+    SaturationChoice saturationChoice() const { return m_saturationChoice; }
+    bool qualityChosen() const { return m_qualityChosen; }
+    PairCode pairCode() const { return m_pairCode; }
     const SteamUnits& units() const { return m_units; }
     const SteamResults& results() const { return m_results; }
     const SteamTexts& texts() const { return m_texts; }
@@ -83,9 +84,9 @@ class CSteamTables : public Page {
 
     // OK and Enter.
     void Compute();
-    // Picks the tabulated row for a typed liquid enthalpy (2), liquid internal
-    // energy (3) or vapour volume (4); false after its message.
-    bool LookUpSaturationRow(int property);
+    // Picks the tabulated row for a typed liquid enthalpy, liquid internal
+    // energy or vapour volume; false after its message.
+    bool LookUpSaturationRow(SaturationChoice property);
 
   private:
     // Superheated choice flags, in this order.
@@ -101,8 +102,8 @@ class CSteamTables : public Page {
     bool computeSaturationAtTemperature(bool withQuality, double x);
     bool computeSaturationAtPressure(bool withQuality, double x);
     bool computeSuperheated();
-    // Saturated liquid and vapour u, h and v at T from the working numbers.
-    void saturatedPhases(double t_K);
+    // The saturated liquid and vapour u, h and v into the result slots.
+    void showSaturatedPhases(const SaturatedPhases& phases);
     void mixByQuality(double x);
     void toAmericanGrid();
     void showResults();
@@ -111,17 +112,16 @@ class CSteamTables : public Page {
     Dialog& m_dialog;
     Bindings m_bindings;
     SaturationTable m_table;
-    // Working state of the formulations: the saturation working numbers, the
-    // IFC-67 error flag and subregion-3 memory, and the solvers using them.
-    SaturationState m_saturation;
+    // Working state of the IFC-67 evaluations (error flag, subregion-3 memory)
+    // and the solvers using it.
     Ifc67Context m_ifc67;
     PairSolvers m_solvers;
 
-    int m_superheated = 0;
-    int m_saturationChoice = kTemperature;
-    int m_qualityChosen = 0;
-    std::array<int, kFlagCount> m_flags{};
-    int m_pairCode = kPairIncomplete;
+    bool m_superheated = false;
+    SaturationChoice m_saturationChoice = SaturationChoice::Temperature;
+    bool m_qualityChosen = false;
+    std::array<bool, kFlagCount> m_flags{};
+    PairCode m_pairCode = PairCode::Incomplete;
     SteamUnits m_units;
 
     SteamTexts m_texts;

@@ -7,9 +7,10 @@ namespace chemeng {
 namespace {
 
 // IAPWS R6-95(2018), Table 1: ideal-gas coefficients, dimensionless.
-// n°1 and n°2 are the revised release's values rounded as this program has
-// always used them (−8.32044648375, 6.683210527593); they only fix the zero
-// of internal energy and entropy at the triple-point liquid.
+// n°1 and n°2 are the table's −8.3204464837497 and 6.6832105275932 carried to
+// twelve and thirteen digits (−8.32044648375, 6.683210527593). They only fix
+// the zero of internal energy and entropy at the triple-point liquid; the
+// rounding moves u by R·Tc·2e-13, below 1e-10 kJ/kg.
 constexpr double kN1 = -8.32044648375;
 constexpr double kN2 = 6.683210527593;
 constexpr double kN3 = 3.00632;

@@ -5,12 +5,7 @@ namespace chemeng {
 void Ifc67Context::startSolve() {
     m_formulationError = false;
     m_memory.clearFlags();
-}
-
-void Ifc67Context::show(const std::string& message) const {
-    if (m_sink) {
-        m_sink(message);
-    }
+    m_failures.clear();
 }
 
 }  // namespace chemeng

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <string>
-#include <utility>
-
-#include "framework/message_sink.h"
+#include <vector>
 
 namespace chemeng {
 
@@ -14,6 +11,13 @@ enum class PropertyKind { Entropy, Enthalpy, Volume };
 // What SinglePhaseSearch looks for: the temperature at a given pressure, or
 // the pressure at a given temperature.
 enum class SearchMode { TemperatureAtPressure, PressureAtTemperature };
+
+// Why a subregion-3 volume search gave up, in the order the searches failed,
+// so that a front end can tell the user each time.
+enum class Subregion3Failure {
+    PressureOutOfRange,  // outside 2002.78 to 6000 psia
+    NotConverged,        // 100 trial points without meeting the tolerance
+};
 
 // The subregion-3 volumes found last, one per side of the saturation dome.
 // A remembered volume is handed back for any later request on its side while
@@ -30,32 +34,28 @@ struct Subregion3VolumeMemory {
     }
 };
 
-// Working state of the English-unit IFC-67 evaluations, owned by the steam
-// page: the formulation-error flag, the subregion-3 volume memory and the sink
-// that shows the two messages of the subregion-3 volume search.
+// Working state of the English-unit IFC-67 evaluations, owned by whoever runs
+// a calculation: the formulation-error flag, the subregion-3 volume memory and
+// the record of failed subregion-3 volume searches.
 class Ifc67Context {
   public:
-    Ifc67Context() = default;
-    explicit Ifc67Context(MessageSink sink) : m_sink(std::move(sink)) {}
-
-    // Clears the error flag and both memory flags: what every solve does first.
+    // Clears the error flag, both memory flags and the failure record: what
+    // every solve does first.
     void startSolve();
 
     bool formulationError() const { return m_formulationError; }
     void raiseFormulationError() { m_formulationError = true; }
-    void clearFormulationError() { m_formulationError = false; }
 
     Subregion3VolumeMemory& volumeMemory() { return m_memory; }
     const Subregion3VolumeMemory& volumeMemory() const { return m_memory; }
 
-    void setMessageSink(MessageSink sink) { m_sink = std::move(sink); }
-    // Sends a message to the user; without a sink it is dropped.
-    void show(const std::string& message) const;
+    void recordFailure(Subregion3Failure failure) { m_failures.push_back(failure); }
+    const std::vector<Subregion3Failure>& failures() const { return m_failures; }
 
   private:
     bool m_formulationError = false;
     Subregion3VolumeMemory m_memory;
-    MessageSink m_sink;
+    std::vector<Subregion3Failure> m_failures;
 };
 
 }  // namespace chemeng

@@ -243,7 +243,7 @@ double Subregion3Volume(double p_psia, double t_F, double x_percent, Ifc67Contex
     }
     if (!(p_psia >= kSubregion3MinPressure_psia && p_psia <= kSubregion3MaxPressure_psia)) {
         context.raiseFormulationError();
-        context.show("out of range on Pressure");
+        context.recordFailure(Subregion3Failure::PressureOutOfRange);
         return 0.0;
     }
 
@@ -295,7 +295,7 @@ double Subregion3Volume(double p_psia, double t_F, double x_percent, Ifc67Contex
         v += delta;
     }
     context.raiseFormulationError();
-    context.show("Too many iteration!");
+    context.recordFailure(Subregion3Failure::NotConverged);
     return 0.0;
 }
 

@@ -31,9 +31,9 @@ double SinglePhaseSearch(double a, double y, double x_percent, PropertyKind kind
 // Subregion-3 specific volume (ft³/lb) at (p, T): the liquid side for x = 0,
 // the vapour side otherwise. A volume found is remembered on its side and given
 // back for any later request on that side until the memory flags are cleared
-// (except between 705 and 705.47 °F, where the search always runs). Shows
-// "out of range on Pressure" outside 2002.78 to 6000 psia and
-// "Too many iteration!" after 100 trial points without convergence.
+// (except between 705 and 705.47 °F, where the search always runs). Records a
+// Subregion3Failure in the context outside 2002.78 to 6000 psia and after 100
+// trial points without convergence.
 double Subregion3Volume(double p_psia, double t_F, double x_percent, Ifc67Context& context);
 
 }  // namespace chemeng

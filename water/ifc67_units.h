@@ -3,8 +3,9 @@
 // Reducing scales of the 1967 IFC Formulation for Industrial Use in English
 // engineering units (°F, psia, ft³/lb, Btu/lb, Btu/(lb·°R)). They are the
 // IFC-67 critical values Tc = 647.3 K, pc = 22.12 MPa and the reducing volume
-// vc = 0.00317 m³/kg, converted and rounded as this program has always used
-// them (each within 2e-8 relative of the exact conversion).
+// vc = 0.00317 m³/kg, converted to English units and carried to nine or ten
+// digits (each within 2e-8 relative of the exact conversion, far below the
+// formulation's own tolerances).
 namespace chemeng::ifc67 {
 
 inline constexpr double kRankineOffset = 459.67;

@@ -36,7 +36,6 @@ class SaturationState {
     double reducedPressure() const { return m_reducedPressure; }
     void setReducedPressure(double pi) { m_reducedPressure = pi; }
     double reducedSaturationTemperature() const { return m_reducedSaturationTemperature; }
-    void setReducedSaturationTemperature(double theta) { m_reducedSaturationTemperature = theta; }
     double reducedLiquidDensity() const { return m_reducedLiquidDensity; }
     double reducedVapourDensity() const { return m_reducedVapourDensity; }
 

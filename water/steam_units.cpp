@@ -27,10 +27,6 @@ const PressureFactors& factorsOf(PressureUnit unit) {
 }
 }  // namespace
 
-double temperatureToKelvin(double t, TemperatureUnit unit, double offset_K) {
-    return toKelvin(t, unit, offset_K, offset_K);
-}
-
 double temperatureFromKelvin(double t_K, TemperatureUnit unit, double fahrenheitOffset_K) {
     switch (unit) {
         case TemperatureUnit::Celsius:

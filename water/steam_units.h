@@ -1,17 +1,19 @@
 #pragma once
 
 // Units of the steam page and the conversions the whole steam subsystem
-// shares. Inside the subsystem everything works in K, kPa, kJ/kg and m³/kg;
-// the factors are the stored values this program has always used (the
-// pressure factors follow from 1 atm = 101.3 kPa = 760 mmHg = 29.92 inHg =
-// 14.7 psia).
+// shares. Inside the subsystem everything works in K, kPa, kJ/kg and m³/kg.
+// The pressure factors follow from 1 atm = 101.3 kPa = 760 mmHg = 29.92 inHg
+// = 14.7 psia; the energy factor from the International Table Btu (1 Btu/lb =
+// 2.326 kJ/kg exactly); the volume factor from 1 lb = 0.45359237 kg and
+// 1 ft = 0.3048 m, rounded to eight digits on the way in.
 #include "framework/temperature_unit.h"
 
 namespace chemeng {
 
-enum class PressureUnit : int { KPa = 0, Bar = 1, MmHg = 2, InHg = 3, Atm = 4, Psia = 5 };
+// In the order of the page's pressure radios.
+enum class PressureUnit { KPa, Bar, MmHg, InHg, Atm, Psia };
 // American: Btu/lb and ft³/lb; SI: kJ/kg and m³/kg.
-enum class UnitSystem : int { American = 0, SI = 1 };
+enum class UnitSystem { American, SI };
 
 struct SteamUnits {
     UnitSystem system = UnitSystem::American;
@@ -39,8 +41,9 @@ inline constexpr double kFt3PerLbPerM3PerKg = 16.018463521793763;
 inline constexpr double kPsiaPerKPa = 0.1450377;
 inline constexpr double kKPaPerPsia = 6.89475908677537;
 
-double temperatureToKelvin(double t, TemperatureUnit unit, double offset_K = kIcePoint_K);
-// fahrenheitOffset_K lets the one °F display that uses 273.15 say so.
+// The reverse of toKelvin (framework/temperature_unit.h) as the page shows a
+// temperature: °C with 273.16; fahrenheitOffset_K lets the one °F display
+// that uses 273.15 say so.
 double temperatureFromKelvin(double t_K, TemperatureUnit unit,
                              double fahrenheitOffset_K = kIcePoint_K);
 // °F from K and back as the English-unit formulation is fed and read.

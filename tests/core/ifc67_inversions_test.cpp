@@ -1,6 +1,6 @@
 // Iterative inversions of the English-unit IFC-67 formulation: saturation
 // temperature, qualities, the single-phase search and the subregion-3 volume
-// with its memory and messages.
+// with its memory and its record of failures.
 #include "water/ifc67_inversions.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +15,12 @@
 namespace chemeng {
 namespace {
 
-using Messages = std::vector<std::string>;
+using Failures = std::vector<Subregion3Failure>;
 
+// A context whose record of failed subregion-3 searches the tests read.
 struct Recorder {
-    Messages messages;
-    Ifc67Context context{[this](const std::string& m) { messages.push_back(m); }};
+    Ifc67Context context;
+    const Failures& failures() const { return context.failures(); }
 };
 
 TEST(KFunctionTemperature, QuotedCheckValues) {
@@ -189,7 +190,7 @@ TEST(SinglePhaseSearch, RoundTripsSteamPropertyForTheTemperature) {
             EXPECT_NEAR(t, s.t, 0.05 * (kind == PropertyKind::Volume && s.x == 0.0 ? 20 : 1))
                 << where;
             EXPECT_FALSE(r.context.formulationError()) << where;
-            EXPECT_TRUE(r.messages.empty()) << where;
+            EXPECT_TRUE(r.failures().empty()) << where;
         }
     }
 }
@@ -224,7 +225,7 @@ TEST(SinglePhaseSearch, RoundTripsSteamPropertyForThePressure) {
                 EXPECT_NEAR(p, s.p, s.p * 2e-5) << where;
             }
             EXPECT_FALSE(r.context.formulationError()) << where;
-            EXPECT_TRUE(r.messages.empty()) << where;
+            EXPECT_TRUE(r.failures().empty()) << where;
         }
     }
 }
@@ -238,7 +239,7 @@ TEST(SinglePhaseSearch, SuperheatedSteamAt1000PsiaNeedsNoSubregion3Liquid) {
     EXPECT_GT(t, 662.0);
     EXPECT_NEAR(SteamProperty(1000.0, t, 100.0, PropertyKind::Enthalpy, r.context), 1400.0,
                 1400.0 * 1e-5);
-    EXPECT_TRUE(r.messages.empty());
+    EXPECT_TRUE(r.failures().empty());
     EXPECT_FALSE(r.context.formulationError());
 }
 
@@ -308,7 +309,7 @@ TEST(Subregion3Volume, PressureOutsideTheSubregionIsReported) {
         Recorder r;
         EXPECT_EQ(Subregion3Volume(p, 700.0, 100.0, r.context), 0.0) << p;
         EXPECT_TRUE(r.context.formulationError()) << p;
-        EXPECT_EQ(r.messages, Messages{"out of range on Pressure"}) << p;
+        EXPECT_EQ(r.failures(), Failures{Subregion3Failure::PressureOutOfRange}) << p;
         EXPECT_FALSE(r.context.volumeMemory().vapourValid) << p;
     }
 }
@@ -319,7 +320,7 @@ TEST(Subregion3Volume, NoConvergenceIsReported) {
     Recorder r;
     EXPECT_EQ(Subregion3Volume(2100.0, 1000.0, 0.0, r.context), 0.0);
     EXPECT_TRUE(r.context.formulationError());
-    EXPECT_EQ(r.messages, Messages{"Too many iteration!"});
+    EXPECT_EQ(r.failures(), Failures{Subregion3Failure::NotConverged});
     EXPECT_FALSE(r.context.volumeMemory().liquidValid);
 }
 
@@ -329,14 +330,14 @@ TEST(Subregion3Volume, ARaisedFlagStopsTheSearchSilently) {
     Recorder r;
     r.context.raiseFormulationError();
     EXPECT_EQ(Subregion3Volume(3000.0, 680.0, 0.0, r.context), 0.0);
-    EXPECT_TRUE(r.messages.empty());
+    EXPECT_TRUE(r.failures().empty());
     EXPECT_FALSE(r.context.volumeMemory().liquidValid);
 
     // A temperature outside subregion 3 fails the same way at its first evaluation.
     Recorder low;
     EXPECT_EQ(Subregion3Volume(3000.0, 600.0, 100.0, low.context), 0.0);
     EXPECT_TRUE(low.context.formulationError());
-    EXPECT_TRUE(low.messages.empty());
+    EXPECT_TRUE(low.failures().empty());
 }
 
 TEST(Ifc67Context, StartSolveClearsTheFlagAndTheMemory) {

@@ -3,6 +3,7 @@
 // tables, with the display rules of each column.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "support/fixture_paths.h"
 #include "support/recording_dialog.h"
 #include "water/energies_at.h"
+#include "water/saturated_phases.h"
 
 namespace chemeng {
 namespace {
@@ -200,6 +202,18 @@ TEST(SteamCompute, SaturationMessages) {
     }
 }
 
+// The (T, P) solver calls a state saturated when its temperature in °F lies
+// within 0.01 % of the saturation temperature at the pressure. A temperature
+// typed in K at `fraction` of that band from the saturation temperature at
+// 100 kPa (negative: below it).
+std::string besideSaturationAt100kPa(double fraction) {
+    const double tSat_K = saturatedPhasesAtPressure(100.0).t_K;
+    const double tSat_F = (tSat_K - 273.15) * 1.8 + 32.0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", tSat_K + fraction * 1e-4 * tSat_F / 1.8);
+    return text;
+}
+
 // Superheated mode against published steam tables (IAPWS-IF97 / IFC-67
 // agree to the digits checked): 200 °C and 100 kPa: v = 2.172 m³/kg,
 // h = 2875.3 kJ/kg, u = 2658.0 kJ/kg; 20 °C and 100 kPa: v = 0.001002 m³/kg,
@@ -240,6 +254,36 @@ TEST(SteamCompute, SuperheatedPairsAndTheirColumns) {
          "saturated",
          &kMixture,
          {{C::MixtureEnthalpy, 2674.9}},  // just above Tsat: the saturated vapour
+         0.5},
+        // The edges of the saturated band, 3 % inside and outside it on both
+        // sides (h' = 417.4, h'' = 2674.9 kJ/kg at 100 kPa).
+        {"(T, P) just inside the band above Tsat",
+         {C::SI, sup, C::TemperatureChoice, C::PressureChoice, C::Kelvin},
+         {{C::Temperature, besideSaturationAt100kPa(0.97)}, {C::Pressure, "100"}},
+         "saturated",
+         &kMixture,
+         {{C::MixtureEnthalpy, 2674.9}},
+         0.5},
+        {"(T, P) just outside the band above Tsat",
+         {C::SI, sup, C::TemperatureChoice, C::PressureChoice, C::Kelvin},
+         {{C::Temperature, besideSaturationAt100kPa(1.03)}, {C::Pressure, "100"}},
+         "superheated",
+         &kVapour,
+         {{C::VapourEnthalpy, 2674.9}},
+         0.5},
+        {"(T, P) just inside the band below Tsat",
+         {C::SI, sup, C::TemperatureChoice, C::PressureChoice, C::Kelvin},
+         {{C::Temperature, besideSaturationAt100kPa(-0.97)}, {C::Pressure, "100"}},
+         "saturated",
+         &kMixture,
+         {{C::MixtureEnthalpy, 417.4}},
+         0.5},
+        {"(T, P) just outside the band below Tsat",
+         {C::SI, sup, C::TemperatureChoice, C::PressureChoice, C::Kelvin},
+         {{C::Temperature, besideSaturationAt100kPa(-1.03)}, {C::Pressure, "100"}},
+         "subcooled",
+         &kLiquid,
+         {{C::LiquidEnthalpy, 417.4}},
          0.5},
         {"(P, v) superheated in American units",
          {sup, C::PressureChoice, C::VolumeChoice},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -85,7 +86,7 @@ TEST(SteamTablesPage, SelectionRules) {
         std::vector<int> clicks;
         std::set<int> checked;
         std::set<int> unlocked;
-        int pairCode;  // superheated cases only; 0 = not checked
+        std::optional<PairCode> pairCode;  // superheated cases only
         std::vector<std::string> messages;
     };
     const int sup = C::SuperheatedMode;
@@ -95,109 +96,109 @@ TEST(SteamTablesPage, SelectionRules) {
          {sup, C::TemperatureChoice, C::PressureChoice},
          {C::TemperatureChoice, C::PressureChoice},
          {C::Temperature, C::Pressure},
-         1,
+         PairCode::TP,
          {}},
         {"T and v",
          {sup, C::TemperatureChoice, C::VolumeChoice},
          {C::TemperatureChoice, C::VolumeChoice},
          {C::Temperature, C::VapourVolume},
-         2,
+         PairCode::TV,
          {}},
         {"T and h",
          {sup, C::EnthalpyChoice, C::TemperatureChoice},
          {C::TemperatureChoice, C::EnthalpyChoice},
          {C::Temperature, C::VapourEnthalpy},
-         3,
+         PairCode::TH,
          {}},
         {"P and v",
          {sup, C::PressureChoice, C::VolumeChoice},
          {C::PressureChoice, C::VolumeChoice},
          {C::Pressure, C::VapourVolume},
-         5,
+         PairCode::PV,
          {}},
         {"P and h",
          {sup, C::PressureChoice, C::EnthalpyChoice},
          {C::PressureChoice, C::EnthalpyChoice},
          {C::Pressure, C::VapourEnthalpy},
-         6,
+         PairCode::PH,
          {}},
         {"a third property clears the choice",
          {sup, C::TemperatureChoice, C::PressureChoice, C::EnthalpyChoice},
          {},
          {},
-         100,
+         PairCode::Incomplete,
          {"Select Only Two Properties"}},
         {"after the third, temperature alone",
          {sup, C::TemperatureChoice, C::PressureChoice, C::EnthalpyChoice, C::TemperatureChoice},
          {C::TemperatureChoice},
          {C::Temperature},
-         100,
+         PairCode::Incomplete,
          {"Select Only Two Properties"}},
         {"enthalpy holds against volume",
          {sup, C::EnthalpyChoice, C::VolumeChoice},
          {C::EnthalpyChoice},
          {C::VapourEnthalpy},
-         100,
+         PairCode::Incomplete,
          {}},
         {"enthalpy replaces volume",
          {sup, C::VolumeChoice, C::EnthalpyChoice},
          {C::EnthalpyChoice},
          {C::VapourEnthalpy},
-         100,
+         PairCode::Incomplete,
          {}},
         {"internal energy and quality are not superheated inputs",
          {sup, C::TemperatureChoice, C::EnergyChoice, C::QualityChoice},
          {C::TemperatureChoice},
          {C::Temperature},
-         100,
+         PairCode::Incomplete,
          {}},
         {"a second click turns a property off",
          {sup, C::TemperatureChoice, C::TemperatureChoice},
          {},
          {},
-         100,
+         PairCode::Incomplete,
          {}},
         {"saturation: temperature with quality",
          {sat, C::QualityChoice},
          {C::TemperatureChoice, C::QualityChoice},
          {C::Temperature, C::Quality},
-         0,
+         std::nullopt,
          {}},
         {"saturation: enthalpy turns quality off",
          {sat, C::QualityChoice, C::EnthalpyChoice},
          {C::EnthalpyChoice},
          {C::LiquidEnthalpy},
-         0,
+         std::nullopt,
          {}},
         {"saturation: quality does not come back",
          {sat, C::QualityChoice, C::EnthalpyChoice, C::TemperatureChoice},
          {C::TemperatureChoice},
          {C::Temperature},
-         0,
+         std::nullopt,
          {}},
         {"saturation: temperature off, quality stays",
          {sat, C::QualityChoice, C::TemperatureChoice},
          {C::QualityChoice},
          {C::Quality},
-         0,
+         std::nullopt,
          {}},
         {"saturation: pressure with quality",
          {sat, C::PressureChoice, C::QualityChoice},
          {C::PressureChoice, C::QualityChoice},
          {C::Pressure, C::Quality},
-         0,
+         std::nullopt,
          {}},
         {"saturation: internal energy typed as liquid",
          {sat, C::EnergyChoice},
          {C::EnergyChoice},
          {C::LiquidEnergy},
-         0,
+         std::nullopt,
          {}},
         {"saturation: volume typed as vapour",
          {sat, C::VolumeChoice},
          {C::VolumeChoice},
          {C::VapourVolume},
-         0,
+         std::nullopt,
          {}},
     };
     for (const Case& c : cases) {
@@ -206,8 +207,8 @@ TEST(SteamTablesPage, SelectionRules) {
         p.clicks(c.clicks);
         EXPECT_EQ(p.checkedProperties(), c.checked);
         EXPECT_EQ(p.unlockedEdits(), c.unlocked);
-        if (c.pairCode != 0) {
-            EXPECT_EQ(p.page.pairCode(), c.pairCode);
+        if (c.pairCode) {
+            EXPECT_EQ(p.page.pairCode(), *c.pairCode);
         }
         EXPECT_EQ(p.dialog.messages(), c.messages);
         const bool superheated = c.clicks.front() == sup;
@@ -238,7 +239,7 @@ TEST(SteamTablesPage, ClearEmptiesTheTextsAndKeepsSelectionAndUnits) {
     ASSERT_EQ(p.dialog.windowText(C::Temperature), "373.160");
     p.dialog.click(C::Clear);
     for (int edit : kEdits) EXPECT_EQ(p.dialog.windowText(edit), "") << edit;
-    EXPECT_EQ(p.page.saturationChoice(), kEnthalpy);
+    EXPECT_EQ(p.page.saturationChoice(), SaturationChoice::Enthalpy);
     EXPECT_EQ(p.page.units().temperature, TemperatureUnit::Kelvin);
     EXPECT_NE(p.page.results().liquidVolume, 0.0);
 }
