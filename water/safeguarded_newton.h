@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cmath>
+
+namespace chemeng::water {
+
+// One-dimensional root finding for the state solvers: Newton's method kept
+// inside a bracket [lo, hi] that shrinks with every evaluation, with a
+// bisection step whenever Newton would leave it. The function must be
+// increasing through the root (negative at lo, positive at hi); callers
+// negate a decreasing one.
+struct RootResult {
+    double x = 0.0;
+    bool converged = false;
+    int evaluations = 0;
+};
+
+// f(x) returns {value, derivative}. Ends when a step is below xTolerance
+// (absolute), when f is exactly zero, or after maxEvaluations.
+template <typename Function>
+RootResult safeguardedNewton(Function f, double lo, double hi, double x0, double xTolerance,
+                             int maxEvaluations = 80) {
+    RootResult out;
+    double x = (x0 > lo && x0 < hi) ? x0 : 0.5 * (lo + hi);
+    for (int i = 0; i < maxEvaluations; ++i) {
+        const auto [value, slope] = f(x);
+        ++out.evaluations;
+        if (value == 0.0) return {x, true, out.evaluations};
+        if (value < 0.0) {
+            lo = x;
+        } else if (value > 0.0) {
+            hi = x;
+        }
+        double next = x - value / slope;
+        const bool newtonInside = std::isfinite(next) && next > lo && next < hi;
+        if (!newtonInside) next = 0.5 * (lo + hi);
+        const double step = std::fabs(next - x);
+        x = next;
+        if (newtonInside && step <= xTolerance) return {x, true, out.evaluations};
+        if (!newtonInside && hi - lo <= xTolerance) return {x, true, out.evaluations};
+        if (!std::isfinite(value)) x = 0.5 * (lo + hi);
+    }
+    out.x = x;
+    return out;
+}
+
+}  // namespace chemeng::water
