@@ -25,6 +25,7 @@ constexpr double kHighestDensity_kgm3 = 1500.0;
 constexpr double kAuxiliaryPressureMargin = 2e-3;
 constexpr double kAuxiliaryDensityMargin = 2e-3;
 constexpr double kNearCriticalBand_K = 0.5;
+constexpr double kExactDensityMargin = 1e-7;
 constexpr double kRelativeTolerance = 1e-14;
 
 SaturationBounds auxiliaryBounds(double t_K) {
@@ -74,10 +75,16 @@ DensityResult solve(double t_K, double p_kPa, Branch branch, double lo_kgm3, dou
             kRelativeTolerance);
         out.point = evaluateIapws95(std::exp(root.x), tau);
     }
-    const double p = out.point.p_kPa();
-    if (!root.converged || !(std::fabs(p - p_kPa) <= 1e-9 * p_kPa + 1e-12)) {
-        out.status = p < p_kPa ? Status::AboveMaximumPressure : Status::NotConverged;
-        if (!root.converged) out.status = Status::NotConverged;
+    // Matched when p agrees to 1e-9 or, for stiff liquid at low pressure,
+    // when the mismatch is worth less than 1e-12 of the density.
+    const double mismatch = std::fabs(out.point.p_kPa() - p_kPa);
+    const bool matched =
+        mismatch <= 1e-9 * p_kPa || mismatch <= 1e-12 * out.point.rho_kgm3() * out.point.dpdrho_T();
+    if (!root.converged) {
+        out.status = Status::NotConverged;
+    } else if (!matched) {
+        // Pinned to the dense end of the interval: p lies beyond it.
+        out.status = out.point.p_kPa() < p_kPa ? Status::AboveMaximumPressure : Status::NoSolution;
     }
     return out;
 }
@@ -92,7 +99,9 @@ namespace {
 
 DensityResult solveWithBounds(double t_K, double p_kPa, Branch branch, const SaturationBounds& b,
                               double guess_kgm3) {
-    const double margin = b.exact ? 0.0 : kAuxiliaryDensityMargin;
+    // Even exact bounds get a hair of metastable extension, so that a state
+    // on the saturation line itself, rounded to either side, is still found.
+    const double margin = b.exact ? kExactDensityMargin : kAuxiliaryDensityMargin;
     if (branch == Branch::Liquid) {
         const double lo = b.rhoLiquid_kgm3 * (1.0 - margin);
         const double guess = guess_kgm3 > 0.0 ? guess_kgm3 : b.rhoLiquid_kgm3;

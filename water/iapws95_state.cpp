@@ -128,6 +128,9 @@ Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch bra
             const DensityResult d = densityOnBranch(t, p_kPa, b, rhoGuess);
             if (d.status != Status::Ok) {
                 innerStatus = d.status;
+                // No vapour at this p means T is below its saturation
+                // temperature: look higher.
+                if (b == Branch::Vapour) return std::pair{-1.0, std::nan("")};
                 return std::pair{std::nan(""), 1.0};
             }
             innerStatus = Status::Ok;
@@ -138,9 +141,18 @@ Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch bra
                              caloricSlope(d.point, caloric)};
         },
         tLo, tHi, tGuess, kTemperatureTolerance * tHi);
-    if (innerStatus != Status::Ok) return failed(innerStatus);
-    const double t = last.t_K();
-    if (!root.converged || std::fabs(root.x - t) > 1e-9 * t) return failed(Status::NotConverged);
+    if (innerStatus != Status::Ok) {
+        return failed(branch == Branch::Vapour ? Status::BelowMinimumTemperature : innerStatus);
+    }
+    if (!root.converged) return failed(Status::NotConverged);
+    // The last evaluation lies one (tiny) Newton step behind the answer;
+    // near the critical point even that step moves ρ visibly at fixed p.
+    if (root.x != last.t_K()) {
+        Branch b = lastLiquid ? Branch::Liquid : branch;
+        if (b == Branch::Liquid && !(root.x < kTc)) b = Branch::Fluid;
+        const DensityResult d = densityOnBranch(root.x, p_kPa, b, rhoGuess);
+        if (d.status == Status::Ok) last = d.point;
+    }
     // A root pinned to the end of the interval means none inside it.
     const double residual = caloricValue(last, caloric) - target;
     const double scale = caloric == Caloric::Enthalpy ? 1e-9 * std::max(1.0, std::fabs(target))
@@ -304,7 +316,7 @@ bool insideDome(const Saturation& sat, double rho_kgm3) {
 enum class IsochoreTarget { Pressure, Energy };
 
 Solved solveAlongIsochore(double rho_kgm3, double target, IsochoreTarget what, double tLo,
-                          double tHi) {
+                          double tHi, double tStart) {
     const double delta = rho_kgm3 / kRhoC;
     Iapws95Point last;
     const RootResult root = safeguardedNewton(
@@ -315,7 +327,7 @@ Solved solveAlongIsochore(double rho_kgm3, double target, IsochoreTarget what, d
             }
             return std::pair{last.u_kJkg() - target, last.cv_kJkgK()};
         },
-        tLo, tHi, 0.5 * (tLo + tHi), kTemperatureTolerance * tHi);
+        tLo, tHi, tStart, kTemperatureTolerance * tHi);
     const Iapws95Point point = evaluateIapws95(delta, kTc / root.x);
     const double value = what == IsochoreTarget::Pressure ? point.p_kPa() : point.u_kJkg();
     if (!root.converged) return failed(Status::NotConverged);
@@ -331,6 +343,10 @@ Solved solvePressureDensity(double p_kPa, double rho_kgm3) {
     if (p_kPa > kHighestPressure_kPa) return failed(Status::AboveMaximumPressure);
     double tLo = kLowestSearchTemperature_K;
     double tHi = kHighestSearchTemperature_K;
+    // Newton starts from the saturation temperature (or Tc) and walks away
+    // from the dome: below it, at liquid densities, the single-phase surface
+    // is unstable and its pressure is no guide.
+    double tStart = kTc;
     if (p_kPa < kPc && p_kPa >= kTriplePointPressure_kPa) {
         const Saturation sat = saturationAtPressure(p_kPa);
         if (sat.status != Status::Ok) return failed(sat.status);
@@ -340,20 +356,25 @@ Solved solvePressureDensity(double p_kPa, double rho_kgm3) {
         } else {
             tLo = sat.t_K;
         }
+        tStart = sat.t_K;
     } else if (p_kPa >= kPc && rho_kgm3 <= kRhoC) {
         tLo = kTc;
     }
-    return solveAlongIsochore(rho_kgm3, p_kPa, IsochoreTarget::Pressure, tLo, tHi);
+    return solveAlongIsochore(rho_kgm3, p_kPa, IsochoreTarget::Pressure, tLo, tHi, tStart);
 }
 
 Solved solveEnergyDensity(double u_kJkg, double rho_kgm3) {
     if (!positiveFinite(rho_kgm3) || !std::isfinite(u_kJkg)) return failed(Status::InvalidInput);
     // The single-phase surface first; if its answer lies inside the dome
     // the state is the equilibrium mixture at the same u and ρ instead.
-    Solved candidate = solveAlongIsochore(rho_kgm3, u_kJkg, IsochoreTarget::Energy,
-                                          kLowestSearchTemperature_K, kHighestSearchTemperature_K);
-    if (candidate.status != Status::Ok) return candidate;
-    const double t = candidate.point.t_K();
+    Solved candidate =
+        solveAlongIsochore(rho_kgm3, u_kJkg, IsochoreTarget::Energy, kLowestSearchTemperature_K,
+                           kHighestSearchTemperature_K, kTc);
+    // A single-phase answer below the range can still hide a mixture (the
+    // metastable surface of a wet state may fall below 250 K).
+    const bool belowRange = candidate.status == Status::BelowMinimumTemperature;
+    if (candidate.status != Status::Ok && !belowRange) return candidate;
+    const double t = belowRange ? kTriplePointTemperature_K : candidate.point.t_K();
     double tTop = kTc;  // the mixture is sought below this temperature
     if (t < kTc) {
         const Saturation sat = saturationAtTemperature(std::max(t, kTriplePointTemperature_K));
@@ -361,6 +382,7 @@ Solved solveEnergyDensity(double u_kJkg, double rho_kgm3) {
             return failed(sat.status);
         }
         if (!insideDome(sat, rho_kgm3)) {
+            if (belowRange) return candidate;
             candidate.liquidSide = sat.status == Status::Ok && rho_kgm3 >= sat.rhoLiquid_kgm3;
             return candidate;
         }
@@ -379,8 +401,10 @@ Solved solveEnergyDensity(double u_kJkg, double rho_kgm3) {
     Saturation sat;
     double lo = kTriplePointTemperature_K;
     double hi = tTop - 1e-9;
-    double fLo = mixtureEnergy(lo, sat) - u_kJkg;
+    const double tolerance = 1e-12 * std::max(1.0, std::fabs(u_kJkg));
     double fHi = mixtureEnergy(hi, sat) - u_kJkg;
+    double fLo = mixtureEnergy(lo, sat) - u_kJkg;  // leaves sat at the triple point
+    if (std::fabs(fLo) <= tolerance) return mixture(sat, qualityFromDensity(sat, rho_kgm3));
     if (!(fLo <= 0.0)) return failed(Status::BelowMinimumTemperature);
     if (!(fHi >= 0.0)) return failed(Status::NoSolution);
     double x = lo;
@@ -390,7 +414,7 @@ Solved solveEnergyDensity(double u_kJkg, double rho_kgm3) {
         if (!(x > lo && x < hi)) x = 0.5 * (lo + hi);
         const double f = mixtureEnergy(x, sat) - u_kJkg;
         if (!std::isfinite(f)) return failed(Status::NotConverged);
-        if (std::fabs(f) <= 1e-12 * std::max(1.0, std::fabs(u_kJkg)) || hi - lo < 1e-12 * hi) break;
+        if (std::fabs(f) <= tolerance || hi - lo < 1e-12 * hi) break;
         if ((f < 0.0) == (fLo < 0.0)) {
             lo = x;
             fLo = f;

@@ -41,8 +41,9 @@ PhaseProperties withTransport(const Iapws95Point& point) {
 
 Status iapws95RangeStatus(double t_K, double p_kPa) {
     if (!std::isfinite(t_K) || !std::isfinite(p_kPa)) return Status::NoSolution;
-    if (t_K > kHighestTemperature_K) return Status::AboveMaximumTemperature;
-    if (p_kPa > kHighestPressure_kPa) return Status::AboveMaximumPressure;
+    // A solved state on a limit carries the rounding of its iteration.
+    if (t_K > kHighestTemperature_K * (1.0 + 1e-12)) return Status::AboveMaximumTemperature;
+    if (p_kPa > kHighestPressure_kPa * (1.0 + 1e-9)) return Status::AboveMaximumPressure;
     if (!isStableFluid(t_K, p_kPa)) return Status::BelowMinimumTemperature;
     return Status::Ok;
 }

@@ -5,10 +5,12 @@
 namespace chemeng::water {
 
 // One-dimensional root finding for the state solvers: Newton's method kept
-// inside a bracket [lo, hi] that shrinks with every evaluation, with a
-// bisection step whenever Newton would leave it. The function must be
-// increasing through the root (negative at lo, positive at hi); callers
-// negate a decreasing one.
+// inside a bracket [lo, hi] that shrinks with every evaluation. A bisection
+// step replaces Newton's whenever Newton would leave the bracket or is not
+// at least halving the distance (the rule of the classic "rtsafe"), so the
+// iteration cannot cycle around an inflection such as the steep h(T) of a
+// near-critical isobar. The function must be increasing through the root
+// (negative at lo, positive at hi); callers negate a decreasing one.
 struct RootResult {
     double x = 0.0;
     bool converged = false;
@@ -19,9 +21,10 @@ struct RootResult {
 // (absolute), when f is exactly zero, or after maxEvaluations.
 template <typename Function>
 RootResult safeguardedNewton(Function f, double lo, double hi, double x0, double xTolerance,
-                             int maxEvaluations = 80) {
+                             int maxEvaluations = 100) {
     RootResult out;
-    double x = (x0 > lo && x0 < hi) ? x0 : 0.5 * (lo + hi);
+    double x = (x0 >= lo && x0 <= hi) ? x0 : 0.5 * (lo + hi);
+    double previousStep = hi - lo;
     for (int i = 0; i < maxEvaluations; ++i) {
         const auto [value, slope] = f(x);
         ++out.evaluations;
@@ -32,13 +35,14 @@ RootResult safeguardedNewton(Function f, double lo, double hi, double x0, double
             hi = x;
         }
         double next = x - value / slope;
-        const bool newtonInside = std::isfinite(next) && next > lo && next < hi;
-        if (!newtonInside) next = 0.5 * (lo + hi);
+        const bool newton = std::isfinite(next) && next > lo && next < hi &&
+                            std::fabs(2.0 * value) <= std::fabs(previousStep * slope);
+        if (!newton) next = 0.5 * (lo + hi);
         const double step = std::fabs(next - x);
+        previousStep = step;
         x = next;
-        if (newtonInside && step <= xTolerance) return {x, true, out.evaluations};
-        if (!newtonInside && hi - lo <= xTolerance) return {x, true, out.evaluations};
-        if (!std::isfinite(value)) x = 0.5 * (lo + hi);
+        if (newton && step <= xTolerance) return {x, true, out.evaluations};
+        if (!newton && hi - lo <= xTolerance) return {x, true, out.evaluations};
     }
     out.x = x;
     return out;
