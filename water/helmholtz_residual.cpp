@@ -269,6 +269,14 @@ void addNonAnalyticTerms(HelmholtzParts<Real>& out, const HelmholtzSelection& se
     const Real x = delta - 1;
     const Real y = tau - 1;
     const Real q = x * x;
+    // Far from the critical point both ψ factors fall below the cut-off and
+    // the terms vanish; the powers below are then not worth forming.
+    bool anyTerm = false;
+    for (const NonAnalyticTerm& term : kNonAnalyticTerms) {
+        const Real psiArg = -static_cast<Real>(term.C) * q - static_cast<Real>(term.D) * y * y;
+        anyTerm = anyTerm || !(psiArg < -static_cast<Real>(kExponentCutoff));
+    }
+    if (!anyTerm) return;
 
     const bool wantX = sel.d || sel.dd || sel.ddd || sel.dt || sel.ddt || sel.dtt;
     const bool wantXX = sel.dd || sel.ddd || sel.ddt;

@@ -126,6 +126,13 @@ SaturationBounds boundsFor(double t_K, double p_kPa) {
 
 }  // namespace
 
+DensityResult densityInInterval(double t_K, double p_kPa, Branch branch, double lo_kgm3,
+                                double hi_kgm3, double guess_kgm3) {
+    if (!(lo_kgm3 > 0.0)) lo_kgm3 = std::min(0.1 * idealGasDensity(t_K, p_kPa), 0.5 * hi_kgm3);
+    const double guess = guess_kgm3 > 0.0 ? guess_kgm3 : branch == Branch::Liquid ? lo_kgm3 : hi_kgm3;
+    return solve(t_K, p_kPa, branch, lo_kgm3, hi_kgm3, guess);
+}
+
 DensityResult densityOnBranch(double t_K, double p_kPa, Branch branch, double guess_kgm3) {
     if (branch == Branch::Fluid || !(t_K < kTc)) {
         const double ideal = idealGasDensity(t_K, p_kPa);

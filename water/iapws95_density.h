@@ -30,6 +30,12 @@ struct DensityResult {
 // saturation pressure itself the liquid is returned.
 DensityResult densityAtTP(double t_K, double p_kPa, double guess_kgm3 = 0.0);
 
+// Within a density interval the caller knows to hold the root (from a
+// saturation at p, say): p must be below the target at lo and above it at
+// hi. lo_kgm3 ≤ 0 takes a tenth of the ideal-gas density.
+DensityResult densityInInterval(double t_K, double p_kPa, Branch branch, double lo_kgm3,
+                                double hi_kgm3, double guess_kgm3);
+
 // The same with the branch given (the caller knows the side already).
 DensityResult densityOnBranch(double t_K, double p_kPa, Branch branch, double guess_kgm3);
 

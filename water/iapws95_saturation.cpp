@@ -17,7 +17,9 @@ constexpr double kRTc = iapws95::kGasConstantTimesTc_kJkg;
 constexpr int kMaxSteps = 40;
 // Newton ends once no density or temperature moves by more than this
 // relative amount; quadratic convergence leaves the next step far smaller.
-constexpr double kStepTolerance = 1e-12;
+// Newton converges quadratically here: after a step of relative size 1e-9
+// the error left is of order 1e-18, so that step is the last one.
+constexpr double kStepTolerance = 1e-9;
 // Close to Tc the two conditions become nearly dependent and rounding holds
 // the densities to about 1e-11 relative (1e-9 within millikelvins); once the
 // steps stop shrinking below this size the noise floor has been reached.
@@ -123,12 +125,17 @@ Saturation saturationAtTemperature(double t_K) {
         if (!(newV > 0.0 && newV < 1.0)) newV = newV <= 0.0 ? 0.5 * dv : 0.5 * (dv + 1.0);
         const double step = std::fmax(std::fabs(newL - dl) / dl, std::fabs(newV - dv) / dv);
         const bool done = settled(step, previousStep);
+        const double appliedV = newV - dv;
         previousStep = step;
         dl = newL;
         dv = newV;
         if (!finitePositive(dl) || !finitePositive(dv)) break;
         if (done) {
-            out = finish(tau, dl, dv, phaseFunctions(dv, tau, false));
+            // The vapour's J carried along the last (tiny) step to first
+            // order: off by about step², far below the rounding of p.
+            PhaseFunctions moved = fv;
+            moved.J += fv.Jd * appliedV;
+            out = finish(tau, dl, dv, moved);
             return out;
         }
     }
@@ -210,7 +217,7 @@ Saturation saturationAtPressure(double p_kPa) {
             if (kTc / tau > kTc - kExtendedPrecisionBand_K) {
                 return extendedPrecisionAtPressure(p_kPa, kTc / tau);
             }
-            Saturation out = finish(tau, dl, dv, phaseFunctions(dv, tau, false));
+            Saturation out = finish(tau, dl, dv, fv);
             out.p_kPa = p_kPa;
             return out;
         }

@@ -25,8 +25,10 @@ constexpr double kRhoC = iapws95::kCriticalDensity_kgm3;
 constexpr double kLowestSearchTemperature_K = 250.0;
 constexpr double kHighestSearchTemperature_K = 1300.0;
 constexpr double kHighestDensity_kgm3 = 1500.0;
-constexpr double kTemperatureTolerance = 1e-13;  // relative
-constexpr double kDensityTolerance = 1e-14;      // in ln δ or relative δ
+// Relative; near the critical point (∂ρ/∂T)_p is so large that T must be
+// held to a few units in the last place for ρ to reach 1e-9.
+constexpr double kTemperatureTolerance = 1e-15;
+constexpr double kDensityTolerance = 1e-14;  // in ln δ or relative δ
 
 // A solved state before transport properties: a single-phase point or a
 // two-phase mixture.
@@ -114,8 +116,11 @@ double caloricSlope(const Iapws95Point& p, Caloric c) {
     return c == Caloric::Enthalpy ? p.cp_kJkgK() : p.cp_kJkgK() / p.t_K();
 }
 
+// rhoLo, rhoHi: the density interval of the branch when a saturation at p
+// gives one (liquid colder than Ts is denser than ρ′(Ts), vapour hotter
+// than Ts thinner than ρ″(Ts)); 0 when unknown.
 Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch branch, double tLo,
-                        double tHi, double tGuess) {
+                        double tHi, double tGuess, double rhoLo = 0.0, double rhoHi = 0.0) {
     double rhoGuess = 0.0;
     Status innerStatus = Status::Ok;
     Iapws95Point last;
@@ -125,7 +130,12 @@ Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch bra
             Branch b = branch;
             if (b == Branch::Fluid && t < kTc) b = Branch::Liquid;  // above pc, below Tc
             if (b == Branch::Liquid && !(t < kTc)) b = Branch::Fluid;
-            const DensityResult d = densityOnBranch(t, p_kPa, b, rhoGuess);
+            DensityResult d;
+            d.status = Status::NoSolution;
+            if (rhoHi > 0.0 && b == branch) {
+                d = densityInInterval(t, p_kPa, b, rhoLo, rhoHi, rhoGuess);
+            }
+            if (d.status != Status::Ok) d = densityOnBranch(t, p_kPa, b, rhoGuess);
             if (d.status != Status::Ok) {
                 innerStatus = d.status;
                 // No vapour at this p means T is below its saturation
@@ -183,12 +193,14 @@ Solved solvePressureCaloric(double p_kPa, double target, Caloric caloric) {
     if (target < liquid) {
         return solveAlongIsobar(p_kPa, target, caloric, Branch::Liquid, kLowestSearchTemperature_K,
                                 sat.t_K,
-                                sat.t_K - (liquid - target) / caloricSlope(phases.liquid, caloric));
+                                sat.t_K - (liquid - target) / caloricSlope(phases.liquid, caloric),
+                                sat.rhoLiquid_kgm3 * (1.0 - 1e-7), kHighestDensity_kgm3);
     }
     if (target > vapour) {
         return solveAlongIsobar(p_kPa, target, caloric, Branch::Vapour, sat.t_K,
                                 kHighestSearchTemperature_K,
-                                sat.t_K + (target - vapour) / caloricSlope(phases.vapour, caloric));
+                                sat.t_K + (target - vapour) / caloricSlope(phases.vapour, caloric),
+                                0.0, sat.rhoVapour_kgm3 * (1.0 + 1e-7));
     }
     return mixture(sat, (target - liquid) / (vapour - liquid));
 }
@@ -327,7 +339,7 @@ Solved solveAlongIsochore(double rho_kgm3, double target, IsochoreTarget what, d
             }
             return std::pair{last.u_kJkg() - target, last.cv_kJkgK()};
         },
-        tLo, tHi, tStart, kTemperatureTolerance * tHi);
+        tLo, tHi, tStart, kTemperatureTolerance * tHi, 100, false);
     const Iapws95Point point = evaluateIapws95(delta, kTc / root.x);
     const double value = what == IsochoreTarget::Pressure ? point.p_kPa() : point.u_kJkg();
     if (!root.converged) return failed(Status::NotConverged);

@@ -19,9 +19,13 @@ struct RootResult {
 
 // f(x) returns {value, derivative}. Ends when a step is below xTolerance
 // (absolute), when f is exactly zero, or after maxEvaluations.
+// `requireProgress` false keeps Newton's step whenever it stays inside the
+// bracket: for a function with a second root inside the bracket (the cold
+// liquid's isochore), a bisection step could jump to the wrong one, while
+// Newton from the right start slides monotonically to the wanted one.
 template <typename Function>
 RootResult safeguardedNewton(Function f, double lo, double hi, double x0, double xTolerance,
-                             int maxEvaluations = 100) {
+                             int maxEvaluations = 100, bool requireProgress = true) {
     RootResult out;
     double x = (x0 >= lo && x0 <= hi) ? x0 : 0.5 * (lo + hi);
     double previousStep = hi - lo;
@@ -35,8 +39,9 @@ RootResult safeguardedNewton(Function f, double lo, double hi, double x0, double
             hi = x;
         }
         double next = x - value / slope;
-        const bool newton = std::isfinite(next) && next > lo && next < hi &&
-                            std::fabs(2.0 * value) <= std::fabs(previousStep * slope);
+        const bool newton =
+            std::isfinite(next) && next > lo && next < hi &&
+            (!requireProgress || std::fabs(2.0 * value) <= std::fabs(previousStep * slope));
         if (!newton) next = 0.5 * (lo + hi);
         const double step = std::fabs(next - x);
         previousStep = step;

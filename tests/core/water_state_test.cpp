@@ -68,10 +68,15 @@ const std::vector<Pair>& pairs() {
 }
 
 // In the wet region at low pressure (∂ρ/∂h)_s is large: h rounded in its
-// last digit moves the density of a (h, s) answer by up to about 1e-9.
+// last digit moves the density of a (h, s) answer by up to about 1e-9. The
+// same holds within 0.1 K of the critical point, where the compressibility
+// diverges and the (h, s) answer, solved through nested isobars, reaches
+// 1.2e-9.
 double densityTolerance(const WaterState& reference, const Pair& pair) {
-    const bool wetHS = reference.phase == Phase::TwoPhase && std::string(pair.name) == "HS";
-    return wetHS ? 1e-8 : 1e-9;
+    const bool nearCritical = std::fabs(reference.mixture.t_K - kTc) <= 0.1 &&
+                              std::fabs(reference.mixture.rho_kgm3 / kRhoC - 1.0) <= 0.0011;
+    const bool wet = reference.phase == Phase::TwoPhase;
+    return std::string(pair.name) == "HS" && (wet || nearCritical) ? 1e-8 : 1e-9;
 }
 
 void expectRoundTrip(const WaterState& reference, bool includeTP) {
