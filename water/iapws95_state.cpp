@@ -25,9 +25,14 @@ constexpr double kRhoC = iapws95::kCriticalDensity_kgm3;
 constexpr double kLowestSearchTemperature_K = 250.0;
 constexpr double kHighestSearchTemperature_K = 1300.0;
 constexpr double kHighestDensity_kgm3 = 1500.0;
-// Relative; near the critical point (∂ρ/∂T)_p is so large that T must be
-// held to a few units in the last place for ρ to reach 1e-9.
+// Relative: a few units in the last place, for the near-critical isobars
+// where cp is 1e5 kJ/(kg K) and the value criterion below cannot be met.
 constexpr double kTemperatureTolerance = 1e-15;
+// Iterations on h, s, u or p end once the target is met to this relative
+// amount, about the rounding of the property itself. (A step criterion in T
+// alone would leave ρ 1e-8 off near the critical point, where (∂ρ/∂T)_p is
+// huge, or would never be met there.)
+constexpr double kValueTolerance = 2e-15;
 constexpr double kDensityTolerance = 1e-14;  // in ln δ or relative δ
 
 // A solved state before transport properties: a single-phase point or a
@@ -122,52 +127,57 @@ double caloricSlope(const Iapws95Point& p, Caloric c) {
 Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch branch, double tLo,
                         double tHi, double tGuess, double rhoLo = 0.0, double rhoHi = 0.0) {
     double rhoGuess = 0.0;
+    const auto densityAt = [&](double t) {
+        Branch b = branch;
+        if (b == Branch::Fluid && t < kTc) b = Branch::Liquid;  // above pc, below Tc
+        if (b == Branch::Liquid && !(t < kTc)) b = Branch::Fluid;
+        DensityResult d;
+        d.status = Status::NoSolution;
+        if (rhoHi > 0.0 && b == branch) d = densityInInterval(t, p_kPa, b, rhoLo, rhoHi, rhoGuess);
+        if (d.status != Status::Ok) d = densityOnBranch(t, p_kPa, b, rhoGuess);
+        d.branch = b;
+        return d;
+    };
     Status innerStatus = Status::Ok;
     Iapws95Point last;
+    double lastT = 0.0;
     bool lastLiquid = branch == Branch::Liquid;
     const RootResult root = safeguardedNewton(
         [&](double t) {
-            Branch b = branch;
-            if (b == Branch::Fluid && t < kTc) b = Branch::Liquid;  // above pc, below Tc
-            if (b == Branch::Liquid && !(t < kTc)) b = Branch::Fluid;
-            DensityResult d;
-            d.status = Status::NoSolution;
-            if (rhoHi > 0.0 && b == branch) {
-                d = densityInInterval(t, p_kPa, b, rhoLo, rhoHi, rhoGuess);
-            }
-            if (d.status != Status::Ok) d = densityOnBranch(t, p_kPa, b, rhoGuess);
+            const DensityResult d = densityAt(t);
             if (d.status != Status::Ok) {
                 innerStatus = d.status;
                 // No vapour at this p means T is below its saturation
                 // temperature: look higher.
-                if (b == Branch::Vapour) return std::pair{-1.0, std::nan("")};
+                if (d.branch == Branch::Vapour) return std::pair{-1.0, std::nan("")};
                 return std::pair{std::nan(""), 1.0};
             }
             innerStatus = Status::Ok;
             rhoGuess = d.point.rho_kgm3();
             last = d.point;
-            lastLiquid = b == Branch::Liquid;
+            lastT = t;
+            lastLiquid = d.branch == Branch::Liquid;
             return std::pair{caloricValue(d.point, caloric) - target,
                              caloricSlope(d.point, caloric)};
         },
-        tLo, tHi, tGuess, kTemperatureTolerance * tHi);
+        tLo, tHi, tGuess, kTemperatureTolerance * tHi, 100, true,
+        kValueTolerance * std::max(1.0, std::fabs(target)));
     if (innerStatus != Status::Ok) {
         return failed(branch == Branch::Vapour ? Status::BelowMinimumTemperature : innerStatus);
     }
     if (!root.converged) return failed(Status::NotConverged);
-    // The last evaluation lies one (tiny) Newton step behind the answer;
-    // near the critical point even that step moves ρ visibly at fixed p.
-    if (root.x != last.t_K()) {
-        Branch b = lastLiquid ? Branch::Liquid : branch;
-        if (b == Branch::Liquid && !(root.x < kTc)) b = Branch::Fluid;
-        const DensityResult d = densityOnBranch(root.x, p_kPa, b, rhoGuess);
-        if (d.status == Status::Ok) last = d.point;
+    // Ended on a step rather than on the value: the answer lies one (tiny)
+    // step beyond the last evaluation.
+    if (root.x != lastT) {
+        const DensityResult d = densityAt(root.x);
+        if (d.status == Status::Ok) {
+            last = d.point;
+            lastLiquid = d.branch == Branch::Liquid;
+        }
     }
     // A root pinned to the end of the interval means none inside it.
     const double residual = caloricValue(last, caloric) - target;
-    const double scale = caloric == Caloric::Enthalpy ? 1e-9 * std::max(1.0, std::fabs(target))
-                                                      : 1e-9 * std::max(1.0, std::fabs(target));
-    if (std::fabs(residual) > 1e3 * scale) {
+    if (std::fabs(residual) > 1e-6 * std::max(1.0, std::fabs(target))) {
         return failed(residual > 0.0 ? Status::BelowMinimumTemperature
                                      : Status::AboveMaximumTemperature);
     }
@@ -339,7 +349,8 @@ Solved solveAlongIsochore(double rho_kgm3, double target, IsochoreTarget what, d
             }
             return std::pair{last.u_kJkg() - target, last.cv_kJkgK()};
         },
-        tLo, tHi, tStart, kTemperatureTolerance * tHi, 100, false);
+        tLo, tHi, tStart, kTemperatureTolerance * tHi, 100, false,
+        kValueTolerance * std::max(1.0, std::fabs(target)));
     const Iapws95Point point = evaluateIapws95(delta, kTc / root.x);
     const double value = what == IsochoreTarget::Pressure ? point.p_kPa() : point.u_kJkg();
     if (!root.converged) return failed(Status::NotConverged);

@@ -17,22 +17,24 @@ struct RootResult {
     int evaluations = 0;
 };
 
-// f(x) returns {value, derivative}. Ends when a step is below xTolerance
-// (absolute), when f is exactly zero, or after maxEvaluations.
+// f(x) returns {value, derivative}. Ends when |f| is at most
+// valueTolerance (the answer is then the point just evaluated), when a step
+// is below xTolerance (absolute), or after maxEvaluations.
 // `requireProgress` false keeps Newton's step whenever it stays inside the
 // bracket: for a function with a second root inside the bracket (the cold
 // liquid's isochore), a bisection step could jump to the wrong one, while
 // Newton from the right start slides monotonically to the wanted one.
 template <typename Function>
 RootResult safeguardedNewton(Function f, double lo, double hi, double x0, double xTolerance,
-                             int maxEvaluations = 100, bool requireProgress = true) {
+                             int maxEvaluations = 100, bool requireProgress = true,
+                             double valueTolerance = 0.0) {
     RootResult out;
     double x = (x0 >= lo && x0 <= hi) ? x0 : 0.5 * (lo + hi);
     double previousStep = hi - lo;
     for (int i = 0; i < maxEvaluations; ++i) {
         const auto [value, slope] = f(x);
         ++out.evaluations;
-        if (value == 0.0) return {x, true, out.evaluations};
+        if (std::fabs(value) <= valueTolerance) return {x, true, out.evaluations};
         if (value < 0.0) {
             lo = x;
         } else if (value > 0.0) {
