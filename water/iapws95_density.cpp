@@ -27,6 +27,13 @@ constexpr double kAuxiliaryDensityMargin = 2e-3;
 constexpr double kNearCriticalBand_K = 0.5;
 constexpr double kExactDensityMargin = 1e-7;
 constexpr double kRelativeTolerance = 1e-14;
+// Below Tc p(ρ) is monotone and of one curvature on each branch, so Newton
+// inside the bracket needs no progress test (a bisection into a wide bracket
+// costs more); above Tc the isotherms inflect near ρc, where plain Newton
+// can cycle, and the test stays; so it does within this band below Tc, where
+// the branches bend towards their spinodals.
+constexpr int kMaxEvaluations = 100;
+constexpr double kCurvatureBand_K = 20.0;
 
 SaturationBounds auxiliaryBounds(double t_K) {
     const double theta = t_K / kTc;
@@ -59,7 +66,7 @@ DensityResult solve(double t_K, double p_kPa, Branch branch, double lo_kgm3, dou
                 return std::pair{(pt.p_kPa() - p_kPa) * scale, pt.dp_ddelta() * scale};
             },
             lo_kgm3 / kRhoC, hi_kgm3 / kRhoC, guess_kgm3 / kRhoC,
-            kRelativeTolerance * hi_kgm3 / kRhoC);
+            kRelativeTolerance * hi_kgm3 / kRhoC, kMaxEvaluations, t_K > kTc - kCurvatureBand_K);
         out.point = evaluateIapws95(root.x, tau);
     } else {
         const double lnP = std::log(p_kPa);
@@ -72,7 +79,8 @@ DensityResult solve(double t_K, double p_kPa, Branch branch, double lo_kgm3, dou
                 return std::pair{std::log(p) - lnP, pt.dp_ddelta() * delta / p};
             },
             std::log(lo_kgm3 / kRhoC), std::log(hi_kgm3 / kRhoC), std::log(guess_kgm3 / kRhoC),
-            kRelativeTolerance);
+            kRelativeTolerance, kMaxEvaluations,
+            branch == Branch::Fluid || t_K > kTc - kCurvatureBand_K);
         out.point = evaluateIapws95(std::exp(root.x), tau);
     }
     // Matched when p agrees to 1e-9 or, for stiff liquid at low pressure,
@@ -129,7 +137,9 @@ SaturationBounds boundsFor(double t_K, double p_kPa) {
 DensityResult densityInInterval(double t_K, double p_kPa, Branch branch, double lo_kgm3,
                                 double hi_kgm3, double guess_kgm3) {
     if (!(lo_kgm3 > 0.0)) lo_kgm3 = std::min(0.1 * idealGasDensity(t_K, p_kPa), 0.5 * hi_kgm3);
-    const double guess = guess_kgm3 > 0.0 ? guess_kgm3 : branch == Branch::Liquid ? lo_kgm3 : hi_kgm3;
+    const double guess = guess_kgm3 > 0.0           ? guess_kgm3
+                         : branch == Branch::Liquid ? lo_kgm3
+                                                    : hi_kgm3;
     return solve(t_K, p_kPa, branch, lo_kgm3, hi_kgm3, guess);
 }
 

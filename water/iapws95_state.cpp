@@ -32,7 +32,7 @@ constexpr double kTemperatureTolerance = 1e-15;
 // amount, about the rounding of the property itself. (A step criterion in T
 // alone would leave ρ 1e-8 off near the critical point, where (∂ρ/∂T)_p is
 // huge, or would never be met there.)
-constexpr double kValueTolerance = 2e-15;
+constexpr double kValueTolerance = 3e-14;
 constexpr double kDensityTolerance = 1e-14;  // in ln δ or relative δ
 
 // A solved state before transport properties: a single-phase point or a
@@ -125,7 +125,8 @@ double caloricSlope(const Iapws95Point& p, Caloric c) {
 // gives one (liquid colder than Ts is denser than ρ′(Ts), vapour hotter
 // than Ts thinner than ρ″(Ts)); 0 when unknown.
 Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch branch, double tLo,
-                        double tHi, double tGuess, double rhoLo = 0.0, double rhoHi = 0.0) {
+                        double tHi, double tGuess, double rhoLo = 0.0, double rhoHi = 0.0,
+                        double valueTolerance = kValueTolerance) {
     double rhoGuess = 0.0;
     const auto densityAt = [&](double t) {
         Branch b = branch;
@@ -133,7 +134,11 @@ Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch bra
         if (b == Branch::Liquid && !(t < kTc)) b = Branch::Fluid;
         DensityResult d;
         d.status = Status::NoSolution;
-        if (rhoHi > 0.0 && b == branch) d = densityInInterval(t, p_kPa, b, rhoLo, rhoHi, rhoGuess);
+        // Vapour heated past Tc at p < pc stays thinner than ρ″(Ts): the
+        // interval still holds.
+        if (rhoHi > 0.0 && (b == branch || branch == Branch::Vapour)) {
+            d = densityInInterval(t, p_kPa, b, rhoLo, rhoHi, rhoGuess);
+        }
         if (d.status != Status::Ok) d = densityOnBranch(t, p_kPa, b, rhoGuess);
         d.branch = b;
         return d;
@@ -161,7 +166,7 @@ Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch bra
                              caloricSlope(d.point, caloric)};
         },
         tLo, tHi, tGuess, kTemperatureTolerance * tHi, 100, true,
-        kValueTolerance * std::max(1.0, std::fabs(target)));
+        valueTolerance * std::max(1.0, std::fabs(target)));
     if (innerStatus != Status::Ok) {
         return failed(branch == Branch::Vapour ? Status::BelowMinimumTemperature : innerStatus);
     }
@@ -184,33 +189,117 @@ Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch bra
     return single(last, lastLiquid);
 }
 
+// Fast path of (p, h) and (p, s) below pc: Newton in (δ, τ) on both
+// equations at once from a start near the answer, one IAPWS-95 evaluation
+// per step. Returns false (and the caller falls back to the nested search
+// along the isobar) if it fails to converge or lands off the branch.
+bool newtonPressureCaloric(double p_kPa, double target, Caloric caloric, Branch branch, double tSat,
+                           double t0, double rho0, Iapws95Point& out) {
+    double delta = rho0 / kRhoC;
+    double tau = kTc / t0;
+    const bool entropy = caloric == Caloric::Entropy;
+    for (int iteration = 0; iteration < 12; ++iteration) {
+        const Iapws95Point pt = evaluateIapws95(delta, tau, entropy);
+        const double f1 = pt.p_kPa() - p_kPa;
+        const double f2 = caloricValue(pt, caloric) - target;
+        const double a11 = pt.dp_ddelta(), a12 = pt.dp_dtau();
+        const double a21 = entropy ? pt.ds_ddelta() : pt.dh_ddelta();
+        const double a22 = entropy ? pt.ds_dtau() : pt.dh_dtau();
+        const double det = a11 * a22 - a12 * a21;
+        double dDelta = -(f1 * a22 - f2 * a12) / det;
+        double dTau = -(a11 * f2 - a21 * f1) / det;
+        if (!std::isfinite(dDelta) || !std::isfinite(dTau)) return false;
+        // Damp steps that would move δ by more than half or τ by a fifth.
+        const double scale =
+            std::min({1.0, 0.5 * delta / std::fabs(dDelta), 0.2 * tau / std::fabs(dTau)});
+        dDelta *= scale;
+        dTau *= scale;
+        delta += dDelta;
+        tau += dTau;
+        const double step = std::max(std::fabs(dDelta) / delta, std::fabs(dTau) / tau);
+        if (step <= 1e-10 && scale == 1.0) {
+            out = evaluateIapws95(delta, tau);
+            break;
+        }
+        if (iteration == 11) return false;
+    }
+    // Same side of the saturation line as the target says, and on the
+    // stable part of the isotherm.
+    const double t = out.t_K();
+    const double rho = out.rho_kgm3();
+    if (!(out.dpdrho_T() > 0.0) || !(t >= kLowestSearchTemperature_K)) return false;
+    const bool liquidLike = t < kTc && rho >= SatLiquidDensityAux(t / kTc) * kRhoC * (1.0 - 1e-3);
+    if (branch == Branch::Liquid) return t <= tSat && liquidLike;
+    if (branch == Branch::Fluid)
+        return t <= kHighestSearchTemperature_K && (t >= kTc || liquidLike);
+    return t >= tSat && t <= kHighestSearchTemperature_K &&
+           (t >= kTc || rho <= SatVapourDensityAux(t / kTc) * kRhoC * (1.0 + 1e-3));
+}
+
+// The nested search along the isobar to a loose tolerance, polished by the
+// Newton iteration in (δ, τ); the full-precision search if the polish fails.
+Solved searchIsobar(double p_kPa, double target, Caloric caloric, Branch branch, double tLo,
+                    double tHi, double tGuess, double tSat, double rhoLo = 0.0,
+                    double rhoHi = 0.0) {
+    const Solved rough =
+        solveAlongIsobar(p_kPa, target, caloric, branch, tLo, tHi, tGuess, rhoLo, rhoHi, 1e-7);
+    if (rough.status != Status::Ok) return rough;
+    Iapws95Point point;
+    if (newtonPressureCaloric(p_kPa, target, caloric, branch, tSat, rough.point.t_K(),
+                              rough.point.rho_kgm3(), point)) {
+        return single(point, rough.liquidSide);
+    }
+    return solveAlongIsobar(p_kPa, target, caloric, branch, tLo, tHi, tGuess, rhoLo, rhoHi);
+}
+
 Solved solvePressureCaloric(double p_kPa, double target, Caloric caloric) {
     if (!positiveFinite(p_kPa) || !std::isfinite(target)) return failed(Status::InvalidInput);
     if (p_kPa > kHighestPressure_kPa) return failed(Status::AboveMaximumPressure);
     if (p_kPa >= kPc) {
-        return solveAlongIsobar(p_kPa, target, caloric, Branch::Fluid, kLowestSearchTemperature_K,
-                                kHighestSearchTemperature_K, 0.0);
+        return searchIsobar(p_kPa, target, caloric, Branch::Fluid, kLowestSearchTemperature_K,
+                            kHighestSearchTemperature_K, 0.0, kTc);
     }
     if (p_kPa < kTriplePointPressure_kPa) {
-        return solveAlongIsobar(p_kPa, target, caloric, Branch::Vapour, kLowestSearchTemperature_K,
-                                kHighestSearchTemperature_K, 0.0);
+        return searchIsobar(p_kPa, target, caloric, Branch::Vapour, kLowestSearchTemperature_K,
+                            kHighestSearchTemperature_K, 0.0, 0.0);
     }
     const Saturation sat = saturationAtPressure(p_kPa);
     if (sat.status != Status::Ok) return failed(sat.status);
     const SaturatedPhases phases = saturatedPhases(sat);
     const double liquid = caloricValue(phases.liquid, caloric);
     const double vapour = caloricValue(phases.vapour, caloric);
+    // Start of the fast path: one cp-wide step from the saturated phase.
+    const bool nearCritical = sat.t_K > kTc - 1.0;
+    Iapws95Point point;
     if (target < liquid) {
-        return solveAlongIsobar(p_kPa, target, caloric, Branch::Liquid, kLowestSearchTemperature_K,
-                                sat.t_K,
-                                sat.t_K - (liquid - target) / caloricSlope(phases.liquid, caloric),
-                                sat.rhoLiquid_kgm3 * (1.0 - 1e-7), kHighestDensity_kgm3);
+        const double cp = phases.liquid.cp_kJkgK();
+        const double t0 = caloric == Caloric::Enthalpy
+                              ? sat.t_K - (liquid - target) / cp
+                              : sat.t_K * std::exp(-(liquid - target) / cp);
+        const double tStart = std::max(t0, kLowestSearchTemperature_K);
+        if (!nearCritical &&
+            newtonPressureCaloric(
+                p_kPa, target, caloric, Branch::Liquid, sat.t_K, tStart,
+                std::max(SatLiquidDensityAux(tStart / kTc) * kRhoC, sat.rhoLiquid_kgm3), point)) {
+            return single(point, true);
+        }
+        return searchIsobar(p_kPa, target, caloric, Branch::Liquid, kLowestSearchTemperature_K,
+                            sat.t_K, tStart, sat.t_K, sat.rhoLiquid_kgm3 * (1.0 - 1e-7),
+                            kHighestDensity_kgm3);
     }
     if (target > vapour) {
-        return solveAlongIsobar(p_kPa, target, caloric, Branch::Vapour, sat.t_K,
-                                kHighestSearchTemperature_K,
-                                sat.t_K + (target - vapour) / caloricSlope(phases.vapour, caloric),
-                                0.0, sat.rhoVapour_kgm3 * (1.0 + 1e-7));
+        const double cp = phases.vapour.cp_kJkgK();
+        const double t0 = caloric == Caloric::Enthalpy ? sat.t_K + (target - vapour) / cp
+                                                       : sat.t_K * std::exp((target - vapour) / cp);
+        const double tStart = std::min(t0, kHighestSearchTemperature_K);
+        if (!nearCritical &&
+            newtonPressureCaloric(p_kPa, target, caloric, Branch::Vapour, sat.t_K, tStart,
+                                  sat.rhoVapour_kgm3 * sat.t_K / tStart, point)) {
+            return single(point, false);
+        }
+        return searchIsobar(p_kPa, target, caloric, Branch::Vapour, sat.t_K,
+                            kHighestSearchTemperature_K, tStart, sat.t_K, 0.0,
+                            sat.rhoVapour_kgm3 * (1.0 + 1e-7));
     }
     return mixture(sat, (target - liquid) / (vapour - liquid));
 }

@@ -34,6 +34,7 @@ RootResult safeguardedNewton(Function f, double lo, double hi, double x0, double
     for (int i = 0; i < maxEvaluations; ++i) {
         const auto [value, slope] = f(x);
         ++out.evaluations;
+        if (std::isnan(value)) return {x, false, out.evaluations};  // f has no value here
         if (std::fabs(value) <= valueTolerance) return {x, true, out.evaluations};
         if (value < 0.0) {
             lo = x;
@@ -41,14 +42,16 @@ RootResult safeguardedNewton(Function f, double lo, double hi, double x0, double
             hi = x;
         }
         double next = x - value / slope;
-        const bool newton =
-            std::isfinite(next) && next > lo && next < hi &&
-            (!requireProgress || std::fabs(2.0 * value) <= std::fabs(previousStep * slope));
+        const bool inside = std::isfinite(next) && next >= lo && next <= hi;
+        // A step this small has reached the rounding of f: done, whatever
+        // the progress test would say.
+        if (inside && std::fabs(next - x) <= xTolerance) return {next, true, out.evaluations};
+        const bool newton = inside && (!requireProgress ||
+                                       std::fabs(2.0 * value) <= std::fabs(previousStep * slope));
         if (!newton) next = 0.5 * (lo + hi);
         const double step = std::fabs(next - x);
         previousStep = step;
         x = next;
-        if (newton && step <= xTolerance) return {x, true, out.evaluations};
         if (!newton && hi - lo <= xTolerance) return {x, true, out.evaluations};
     }
     out.x = x;
