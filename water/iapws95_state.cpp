@@ -189,51 +189,86 @@ Solved solveAlongIsobar(double p_kPa, double target, Caloric caloric, Branch bra
     return single(last, lastLiquid);
 }
 
-// Fast path of (p, h) and (p, s) below pc: Newton in (δ, τ) on both
-// equations at once from a start near the answer, one IAPWS-95 evaluation
-// per step. Returns false (and the caller falls back to the nested search
-// along the isobar) if it fails to converge or lands off the branch.
-bool newtonPressureCaloric(double p_kPa, double target, Caloric caloric, Branch branch, double tSat,
-                           double t0, double rho0, Iapws95Point& out) {
+// Newton in (δ, τ) on two of p, h, s at once, one IAPWS-95 evaluation per
+// step, from (t0, rho0). Steps that would move δ by more than half or τ by a
+// fifth are shortened. False when it does not converge within a few steps.
+enum class Quantity { Pressure, Enthalpy, Entropy };
+
+double valueOf(const Iapws95Point& pt, Quantity q) {
+    return q == Quantity::Pressure   ? pt.p_kPa()
+           : q == Quantity::Enthalpy ? pt.h_kJkg()
+                                     : pt.s_kJkgK();
+}
+std::pair<double, double> gradientOf(const Iapws95Point& pt, Quantity q) {
+    if (q == Quantity::Pressure) return {pt.dp_ddelta(), pt.dp_dtau()};
+    if (q == Quantity::Enthalpy) return {pt.dh_ddelta(), pt.dh_dtau()};
+    return {pt.ds_ddelta(), pt.ds_dtau()};
+}
+
+bool newtonTwo(Quantity qa, double a, Quantity qb, double b, double t0, double rho0,
+               Iapws95Point& out) {
     double delta = rho0 / kRhoC;
     double tau = kTc / t0;
-    const bool entropy = caloric == Caloric::Entropy;
-    for (int iteration = 0; iteration < 12; ++iteration) {
+    const bool entropy = qa == Quantity::Entropy || qb == Quantity::Entropy;
+    for (int iteration = 0; iteration < 16; ++iteration) {
+        if (!(delta > 0.0 && tau > 0.0)) return false;
         const Iapws95Point pt = evaluateIapws95(delta, tau, entropy);
-        const double f1 = pt.p_kPa() - p_kPa;
-        const double f2 = caloricValue(pt, caloric) - target;
-        const double a11 = pt.dp_ddelta(), a12 = pt.dp_dtau();
-        const double a21 = entropy ? pt.ds_ddelta() : pt.dh_ddelta();
-        const double a22 = entropy ? pt.ds_dtau() : pt.dh_dtau();
+        const double f1 = valueOf(pt, qa) - a;
+        const double f2 = valueOf(pt, qb) - b;
+        const auto [a11, a12] = gradientOf(pt, qa);
+        const auto [a21, a22] = gradientOf(pt, qb);
         const double det = a11 * a22 - a12 * a21;
         double dDelta = -(f1 * a22 - f2 * a12) / det;
         double dTau = -(a11 * f2 - a21 * f1) / det;
         if (!std::isfinite(dDelta) || !std::isfinite(dTau)) return false;
-        // Damp steps that would move δ by more than half or τ by a fifth.
         const double scale =
             std::min({1.0, 0.5 * delta / std::fabs(dDelta), 0.2 * tau / std::fabs(dTau)});
-        dDelta *= scale;
-        dTau *= scale;
-        delta += dDelta;
-        tau += dTau;
-        const double step = std::max(std::fabs(dDelta) / delta, std::fabs(dTau) / tau);
-        if (step <= 1e-10 && scale == 1.0) {
+        delta += scale * dDelta;
+        tau += scale * dTau;
+        // Quadratic convergence: after a step this small the error left is
+        // of order 1e-20.
+        if (scale == 1.0 && std::max(std::fabs(dDelta) / delta, std::fabs(dTau) / tau) <= 1e-10) {
             out = evaluateIapws95(delta, tau);
-            break;
+            return true;
         }
-        if (iteration == 11) return false;
     }
-    // Same side of the saturation line as the target says, and on the
-    // stable part of the isotherm.
+    return false;
+}
+
+// A Newton answer is kept only on the stable part of its isotherm, inside the
+// search range and outside the saturation dome.
+bool stableSinglePhase(const Iapws95Point& pt, bool& liquidSide) {
+    const double t = pt.t_K();
+    const double rho = pt.rho_kgm3();
+    if (!(pt.dpdrho_T() > 0.0) || !(t >= kLowestSearchTemperature_K) ||
+        !(t <= kHighestSearchTemperature_K)) {
+        return false;
+    }
+    liquidSide = false;
+    if (t >= kTc) return true;
+    const double theta = t / kTc;
+    const double liquid = SatLiquidDensityAux(theta) * kRhoC;
+    const double vapour = SatVapourDensityAux(theta) * kRhoC;
+    if (t < kTc - 1.0 && rho > liquid * (1.0 + 1e-3)) return liquidSide = true;
+    if (t < kTc - 1.0 && rho < vapour * (1.0 - 1e-3)) return true;
+    const Saturation sat = saturationAtTemperature(t);
+    if (sat.status != Status::Ok) return false;
+    liquidSide = rho >= sat.rhoLiquid_kgm3;
+    return liquidSide || rho <= sat.rhoVapour_kgm3;
+}
+
+// Fast path of (p, h) and (p, s) below pc, on the branch the saturated
+// values pointed to; the caller falls back to the nested isobar search.
+bool newtonPressureCaloric(double p_kPa, double target, Caloric caloric, Branch branch, double tSat,
+                           double t0, double rho0, Iapws95Point& out) {
+    const Quantity q = caloric == Caloric::Enthalpy ? Quantity::Enthalpy : Quantity::Entropy;
+    if (!newtonTwo(Quantity::Pressure, p_kPa, q, target, t0, rho0, out)) return false;
+    bool liquidSide = false;
+    if (!stableSinglePhase(out, liquidSide)) return false;
     const double t = out.t_K();
-    const double rho = out.rho_kgm3();
-    if (!(out.dpdrho_T() > 0.0) || !(t >= kLowestSearchTemperature_K)) return false;
-    const bool liquidLike = t < kTc && rho >= SatLiquidDensityAux(t / kTc) * kRhoC * (1.0 - 1e-3);
-    if (branch == Branch::Liquid) return t <= tSat && liquidLike;
-    if (branch == Branch::Fluid)
-        return t <= kHighestSearchTemperature_K && (t >= kTc || liquidLike);
-    return t >= tSat && t <= kHighestSearchTemperature_K &&
-           (t >= kTc || rho <= SatVapourDensityAux(t / kTc) * kRhoC * (1.0 + 1e-3));
+    if (branch == Branch::Liquid) return t <= tSat && liquidSide;
+    if (branch == Branch::Fluid) return t >= kTc || liquidSide;
+    return t >= tSat && !liquidSide;
 }
 
 // The nested search along the isobar to a loose tolerance, polished by the
@@ -543,8 +578,71 @@ Solved solveEnergyDensity(double u_kJkg, double rho_kgm3) {
 
 // ---- h and s: Newton in ln p along the isentrope ----------------------------
 
+// Starts for (h, s) by rough models: liquid with cp = 4.18 kJ/(kg K) from the
+// triple point; steam as an ideal gas with cp = 1.9 kJ/(kg K) through the
+// saturated vapour at 373.15 K (h = 2675.6 kJ/kg, s = 7.354 kJ/(kg K) at
+// 101.42 kPa).
+bool newtonEnthalpyEntropy(double h, double s, Iapws95Point& out, bool& liquidSide) {
+    const double tLiquid = std::clamp(273.16 * std::exp(s / 4.18), 273.16, kTc - 1.0);
+    const double rhoLiquid = SatLiquidDensityAux(tLiquid / kTc) * kRhoC;
+    const double tGas = std::clamp(373.15 + (h - 2675.6) / 1.9, 280.0, kHighestSearchTemperature_K);
+    const double pGas = 101.42 * std::exp((7.354 + 1.9 * std::log(tGas / 373.15) - s) / 0.46151805);
+    const double rhoGas = std::min(pGas / (0.46151805 * tGas), 900.0);
+    const bool liquidFirst = s < 4.4;  // about the critical entropy
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const bool liquid = (attempt == 0) == liquidFirst;
+        if (newtonTwo(Quantity::Enthalpy, h, Quantity::Entropy, s, liquid ? tLiquid : tGas,
+                      liquid ? rhoLiquid : rhoGas, out) &&
+            out.p_kPa() > 0.0 && stableSinglePhase(out, liquidSide)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Wet (h, s): on the saturation line h − T s equals the saturated liquid's
+// Gibbs energy g′(T) = h′ − T s′, so T solves f(T) = h − T s − g′(T) = 0 with
+// f′(T) = −(s − s′) − v′ dpsat/dT, negative for every wet state; one
+// saturation per step. Accepted only with a quality within 0 … 1.
+bool wetEnthalpyEntropy(double h, double s, Solved& out) {
+    Saturation sat;
+    const auto at = [&](double t) {
+        sat = saturationAtTemperature(t);
+        if (sat.status != Status::Ok) return std::pair{std::nan(""), 1.0};
+        const SaturatedPhases ph = saturatedPhases(sat);
+        const double sl = ph.liquid.s_kJkgK(), sv = ph.vapour.s_kJkgK();
+        const double g = ph.liquid.h_kJkg() - t * sl;
+        const double slope = (sv - sl) / (1.0 / sat.rhoVapour_kgm3 - 1.0 / sat.rhoLiquid_kgm3);
+        // Negated: increasing through the root.
+        return std::pair{-(h - t * s - g), (s - sl) + slope / sat.rhoLiquid_kgm3};
+    };
+    const RootResult root =
+        safeguardedNewton(at, kTriplePointTemperature_K, kTc - 1e-6, 400.0, 1e-13 * kTc, 60, true,
+                          kValueTolerance * std::max(1.0, std::fabs(h)));
+    if (!root.converged || sat.status != Status::Ok) return false;
+    if (sat.t_K != root.x) sat = saturationAtTemperature(root.x);
+    if (sat.status != Status::Ok) return false;
+    const SaturatedPhases ph = saturatedPhases(sat);
+    const double sl = ph.liquid.s_kJkgK(), sv = ph.vapour.s_kJkgK();
+    const double x = (s - sl) / (sv - sl);
+    if (!(x >= 0.0 && x <= 1.0)) return false;
+    const double hMix = ph.liquid.h_kJkg() + x * (ph.vapour.h_kJkg() - ph.liquid.h_kJkg());
+    if (std::fabs(hMix - h) > 1e-9 * std::max(1.0, std::fabs(h))) return false;
+    out = mixture(sat, x);
+    return true;
+}
+
 Solved solveEnthalpyEntropy(double h_kJkg, double s_kJkgK) {
     if (!std::isfinite(h_kJkg) || !std::isfinite(s_kJkgK)) return failed(Status::InvalidInput);
+    {
+        Iapws95Point point;
+        bool liquidSide = false;
+        if (newtonEnthalpyEntropy(h_kJkg, s_kJkgK, point, liquidSide)) {
+            return single(point, liquidSide);
+        }
+        Solved wet;
+        if (wetEnthalpyEntropy(h_kJkg, s_kJkgK, wet)) return wet;
+    }
     // Along an isentrope dh = v dp with v > 0: h rises with p, so (h, s)
     // names one state; (∂h/∂ln p)_s = p v.
     Solved last = failed(Status::NoSolution);
