@@ -271,6 +271,32 @@ bool newtonPressureCaloric(double p_kPa, double target, Caloric caloric, Branch 
     return t >= tSat && !liquidSide;
 }
 
+// Starts for (p, h) and (p, s) without a saturated phase to step from
+// (above pc, or close to Tc): the rough liquid and ideal-gas models of the
+// (h, s) starts below, the more likely one first.
+bool newtonPressureCaloricFromModels(double p_kPa, double target, Caloric caloric, Branch branch,
+                                     double tSat, Iapws95Point& out) {
+    const bool h = caloric == Caloric::Enthalpy;
+    const double tLiquid = std::clamp(h ? 273.16 + target / 4.18 : 273.16 * std::exp(target / 4.18),
+                                      kLowestSearchTemperature_K, kHighestSearchTemperature_K);
+    const double rhoLiquid =
+        tLiquid < kTc - 1.0 ? SatLiquidDensityAux(tLiquid / kTc) * kRhoC : 600.0;
+    const double tGas = std::clamp(
+        h ? 373.15 + (target - 2675.6) / 1.9
+          : 373.15 * std::exp((target - 7.354 + 0.46151805 * std::log(p_kPa / 101.42)) / 1.9),
+        kLowestSearchTemperature_K, kHighestSearchTemperature_K);
+    const double rhoGas = std::min(p_kPa / (0.46151805 * tGas), 900.0);
+    const bool liquidFirst = h ? target < 2000.0 : target < 4.4;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const bool liquid = (attempt == 0) == liquidFirst;
+        if (newtonPressureCaloric(p_kPa, target, caloric, branch, tSat, liquid ? tLiquid : tGas,
+                                  liquid ? rhoLiquid : rhoGas, out)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The nested search along the isobar to a loose tolerance, polished by the
 // Newton iteration in (δ, τ); the full-precision search if the polish fails.
 Solved searchIsobar(double p_kPa, double target, Caloric caloric, Branch branch, double tLo,
@@ -290,7 +316,11 @@ Solved searchIsobar(double p_kPa, double target, Caloric caloric, Branch branch,
 Solved solvePressureCaloric(double p_kPa, double target, Caloric caloric) {
     if (!positiveFinite(p_kPa) || !std::isfinite(target)) return failed(Status::InvalidInput);
     if (p_kPa > kHighestPressure_kPa) return failed(Status::AboveMaximumPressure);
+    Iapws95Point point;
     if (p_kPa >= kPc) {
+        if (newtonPressureCaloricFromModels(p_kPa, target, caloric, Branch::Fluid, kTc, point)) {
+            return single(point, point.t_K() < kTc);
+        }
         return searchIsobar(p_kPa, target, caloric, Branch::Fluid, kLowestSearchTemperature_K,
                             kHighestSearchTemperature_K, 0.0, kTc);
     }
@@ -305,7 +335,6 @@ Solved solvePressureCaloric(double p_kPa, double target, Caloric caloric) {
     const double vapour = caloricValue(phases.vapour, caloric);
     // Start of the fast path: one cp-wide step from the saturated phase.
     const bool nearCritical = sat.t_K > kTc - 1.0;
-    Iapws95Point point;
     if (target < liquid) {
         const double cp = phases.liquid.cp_kJkgK();
         const double t0 = caloric == Caloric::Enthalpy
@@ -316,6 +345,10 @@ Solved solvePressureCaloric(double p_kPa, double target, Caloric caloric) {
             newtonPressureCaloric(
                 p_kPa, target, caloric, Branch::Liquid, sat.t_K, tStart,
                 std::max(SatLiquidDensityAux(tStart / kTc) * kRhoC, sat.rhoLiquid_kgm3), point)) {
+            return single(point, true);
+        }
+        if (newtonPressureCaloricFromModels(p_kPa, target, caloric, Branch::Liquid, sat.t_K,
+                                            point)) {
             return single(point, true);
         }
         return searchIsobar(p_kPa, target, caloric, Branch::Liquid, kLowestSearchTemperature_K,
@@ -330,6 +363,10 @@ Solved solvePressureCaloric(double p_kPa, double target, Caloric caloric) {
         if (!nearCritical &&
             newtonPressureCaloric(p_kPa, target, caloric, Branch::Vapour, sat.t_K, tStart,
                                   sat.rhoVapour_kgm3 * sat.t_K / tStart, point)) {
+            return single(point, false);
+        }
+        if (newtonPressureCaloricFromModels(p_kPa, target, caloric, Branch::Vapour, sat.t_K,
+                                            point)) {
             return single(point, false);
         }
         return searchIsobar(p_kPa, target, caloric, Branch::Vapour, sat.t_K,
