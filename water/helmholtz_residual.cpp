@@ -109,6 +109,13 @@ constexpr bool nonAnalyticTermsShareParameters() {
 static_assert(nonAnalyticTermsShareParameters(), "θ and Δ are evaluated once for both terms");
 
 constexpr double kExponentCutoff = 700.0;
+// The Gaussian and non-analytic terms (52 … 56) are dropped once their
+// exponential falls below e^−100 ≈ 4e-44: even times their largest
+// coefficients and derivative factors (below 1e14 over the range) they stay
+// under 1e-29, far below the last bit of any φ value. This spares the
+// exponentials and real powers of those terms in the liquid and in the
+// transport reference state at 1.5 Tc.
+constexpr double kNegligibleExponent = 100.0;
 
 constexpr int kMaxDeltaPower = 15;
 constexpr int kMaxTauPower = 50;
@@ -231,7 +238,7 @@ void addGaussianTerms(HelmholtzParts<Real>& out, const HelmholtzSelection& sel, 
         const Real dd = delta - static_cast<Real>(term.epsilon);
         const Real dt = tau - static_cast<Real>(term.gamma);
         const Real arg = alpha * dd * dd + beta * dt * dt;
-        if (arg > static_cast<Real>(kExponentCutoff)) continue;
+        if (arg > static_cast<Real>(kNegligibleExponent)) continue;
         const Real d = static_cast<Real>(term.d);
         const Real t = static_cast<Real>(term.t);
         const Real b = static_cast<Real>(term.n) * deltaPow[static_cast<std::size_t>(term.d)] *
@@ -274,7 +281,7 @@ void addNonAnalyticTerms(HelmholtzParts<Real>& out, const HelmholtzSelection& se
     bool anyTerm = false;
     for (const NonAnalyticTerm& term : kNonAnalyticTerms) {
         const Real psiArg = -static_cast<Real>(term.C) * q - static_cast<Real>(term.D) * y * y;
-        anyTerm = anyTerm || !(psiArg < -static_cast<Real>(kExponentCutoff));
+        anyTerm = anyTerm || !(psiArg < -static_cast<Real>(kNegligibleExponent));
     }
     if (!anyTerm) return;
 
@@ -323,7 +330,7 @@ void addNonAnalyticTerms(HelmholtzParts<Real>& out, const HelmholtzSelection& se
         const Real C = static_cast<Real>(term.C);
         const Real Dcoef = static_cast<Real>(term.D);
         const Real psiArg = -C * q - Dcoef * y * y;
-        if (psiArg < -static_cast<Real>(kExponentCutoff)) continue;
+        if (psiArg < -static_cast<Real>(kNegligibleExponent)) continue;
         const Real nPsi = static_cast<Real>(term.n) * exp(psiArg);
         const Real b = static_cast<Real>(term.b);
 
