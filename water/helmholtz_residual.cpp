@@ -206,9 +206,12 @@ struct PowerSums {
     Real m11 = 0, m21 = 0, m12 = 0;
 };
 
+// The evaluation is forced inline into each caller below so that, for the
+// selections the solvers ask for again and again, the flags are constants
+// and every untaken branch and unused sum disappears from the code.
 template <typename Real>
-inline void accumulate(PowerSums<Real>& s, const HelmholtzSelection& sel, Real b, Real d, Real t,
-                       Real c, Real u) {
+[[gnu::always_inline]] inline void accumulate(PowerSums<Real>& s, const HelmholtzSelection& sel,
+                                              Real b, Real d, Real t, Real c, Real u) {
     const Real dm = d - u;
     if (sel.phi) s.s0 += b;
     if (sel.d) s.s1 += b * dm;
@@ -228,9 +231,10 @@ inline void accumulate(PowerSums<Real>& s, const HelmholtzSelection& sel, Real b
 }
 
 template <typename Real>
-void addGaussianTerms(HelmholtzParts<Real>& out, const HelmholtzSelection& sel, Real delta,
-                      Real tau, const std::array<Real, kMaxDeltaPower + 1>& deltaPow,
-                      const std::array<Real, kMaxTauPower + 1>& tauPow) {
+[[gnu::always_inline]] inline void addGaussianTerms(
+    HelmholtzParts<Real>& out, const HelmholtzSelection& sel, Real delta, Real tau,
+    const std::array<Real, kMaxDeltaPower + 1>& deltaPow,
+    const std::array<Real, kMaxTauPower + 1>& tauPow) {
     using std::exp;
     for (const GaussianTerm& term : kGaussianTerms) {
         const Real alpha = static_cast<Real>(term.alpha);
@@ -268,8 +272,9 @@ void addGaussianTerms(HelmholtzParts<Real>& out, const HelmholtzSelection& sel, 
 // Derivatives are built from those of Δ (chain rule on Δ^b) and of ψ
 // (separable in x and y), then the product with δ.
 template <typename Real>
-void addNonAnalyticTerms(HelmholtzParts<Real>& out, const HelmholtzSelection& sel, Real delta,
-                         Real tau) {
+[[gnu::always_inline]] inline void addNonAnalyticTerms(HelmholtzParts<Real>& out,
+                                                       const HelmholtzSelection& sel, Real delta,
+                                                       Real tau) {
     using std::exp;
     using std::fabs;
     using std::pow;
@@ -402,7 +407,8 @@ void addNonAnalyticTerms(HelmholtzParts<Real>& out, const HelmholtzSelection& se
 }
 
 template <typename Real>
-HelmholtzParts<Real> evaluateResidual(Real delta, Real tau, HelmholtzSelection sel) {
+[[gnu::always_inline]] inline HelmholtzParts<Real> evaluateResidual(Real delta, Real tau,
+                                                                    HelmholtzSelection sel) {
     using std::exp;
     using std::sqrt;
 
@@ -466,9 +472,42 @@ HelmholtzParts<Real> evaluateResidual(Real delta, Real tau, HelmholtzSelection s
     return out;
 }
 
+constexpr bool sameSelection(const HelmholtzSelection& a, const HelmholtzSelection& b) {
+    return a.phi == b.phi && a.d == b.d && a.t == b.t && a.dd == b.dd && a.tt == b.tt &&
+           a.dt == b.dt && a.ddd == b.ddd && a.ddt == b.ddt && a.dtt == b.dtt;
+}
+
+// The selections of the hot paths: u and h; p and (∂p/∂ρ)_T; the phase
+// equilibrium at T and at p; every property at (T, ρ) with and without s.
+constexpr HelmholtzSelection kEnergies{.d = true, .t = true};
+constexpr HelmholtzSelection kPressure{.d = true, .dd = true};
+constexpr HelmholtzSelection kEquilibriumAtT{.phi = true, .d = true, .dd = true};
+constexpr HelmholtzSelection kEquilibriumAtP{
+    .phi = true, .d = true, .t = true, .dd = true, .dt = true};
+constexpr HelmholtzSelection kProperties{
+    .phi = true, .d = true, .t = true, .dd = true, .tt = true, .dt = true};
+constexpr HelmholtzSelection kPropertiesWithoutPhi{
+    .d = true, .t = true, .dd = true, .tt = true, .dt = true};
+
 }  // namespace
 
 HelmholtzValues HelmholtzResidual(double delta, double tau, HelmholtzSelection selection) {
+    // Same arithmetic in the same order in every branch: the results are
+    // bit for bit those of the general evaluation.
+    if (sameSelection(selection, kProperties)) {
+        return evaluateResidual<double>(delta, tau, kProperties);
+    }
+    if (sameSelection(selection, kPropertiesWithoutPhi)) {
+        return evaluateResidual<double>(delta, tau, kPropertiesWithoutPhi);
+    }
+    if (sameSelection(selection, kPressure)) return evaluateResidual<double>(delta, tau, kPressure);
+    if (sameSelection(selection, kEnergies)) return evaluateResidual<double>(delta, tau, kEnergies);
+    if (sameSelection(selection, kEquilibriumAtT)) {
+        return evaluateResidual<double>(delta, tau, kEquilibriumAtT);
+    }
+    if (sameSelection(selection, kEquilibriumAtP)) {
+        return evaluateResidual<double>(delta, tau, kEquilibriumAtP);
+    }
     return evaluateResidual<double>(delta, tau, selection);
 }
 

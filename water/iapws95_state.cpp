@@ -257,18 +257,24 @@ bool stableSinglePhase(const Iapws95Point& pt, bool& liquidSide) {
     return liquidSide || rho <= sat.rhoVapour_kgm3;
 }
 
-// Fast path of (p, h) and (p, s) below pc, on the branch the saturated
-// values pointed to; the caller falls back to the nested isobar search.
+// Fast path of (p, h) and (p, s), on the branch the saturated values (or
+// p ≥ pc) pointed to; the caller falls back to the nested isobar search.
+// No saturation is needed to check the answer: with T below Ts(p), p lies
+// above psat(T), so a mechanically stable root denser than ρc is the stable
+// liquid; with T above Ts(p) a stable root thinner than ρc is the vapour.
 bool newtonPressureCaloric(double p_kPa, double target, Caloric caloric, Branch branch, double tSat,
                            double t0, double rho0, Iapws95Point& out) {
     const Quantity q = caloric == Caloric::Enthalpy ? Quantity::Enthalpy : Quantity::Entropy;
     if (!newtonTwo(Quantity::Pressure, p_kPa, q, target, t0, rho0, out)) return false;
-    bool liquidSide = false;
-    if (!stableSinglePhase(out, liquidSide)) return false;
     const double t = out.t_K();
-    if (branch == Branch::Liquid) return t <= tSat && liquidSide;
-    if (branch == Branch::Fluid) return t >= kTc || liquidSide;
-    return t >= tSat && !liquidSide;
+    if (!(out.dpdrho_T() > 0.0) || !(t >= kLowestSearchTemperature_K) ||
+        !(t <= kHighestSearchTemperature_K)) {
+        return false;
+    }
+    const bool dense = out.rho_kgm3() > kRhoC;
+    if (branch == Branch::Liquid) return t <= tSat && dense;
+    if (branch == Branch::Fluid) return t >= kTc || dense;
+    return t >= tSat && (t >= kTc || !dense);
 }
 
 // Starts for (p, h) and (p, s) without a saturated phase to step from
