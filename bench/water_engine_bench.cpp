@@ -16,6 +16,7 @@
 #include "water/iapws95_saturation.h"
 #include "water/iapws95_state.h"
 #include "water/thermal_conductivity.h"
+#include "water/transport_properties.h"
 #include "water/viscosity.h"
 
 namespace {
@@ -113,6 +114,17 @@ void BM_ViscosityAndConductivity(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kSinglePhase.size()));
 }
 BENCHMARK(BM_ViscosityAndConductivity);
+
+// Both from one IAPWS-95 evaluation and one correlation length.
+void BM_TransportProperties(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const State& s : kSinglePhase) {
+            benchmark::DoNotOptimize(transportProperties(s.t_K, s.rho_kgm3));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kSinglePhase.size()));
+}
+BENCHMARK(BM_TransportProperties);
 
 void BM_SaturationAtTemperature(benchmark::State& state) {
     for (auto _ : state) {

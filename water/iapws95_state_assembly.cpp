@@ -3,12 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include "water/critical_enhancement.h"
 #include "water/iapws95_constants.h"
 #include "water/melting_sublimation.h"
 #include "water/surface_tension.h"
-#include "water/thermal_conductivity.h"
-#include "water/viscosity.h"
+#include "water/transport_properties.h"
 
 namespace chemeng::water {
 namespace {
@@ -25,15 +23,11 @@ PhaseProperties nanProperties() {
 
 PhaseProperties withTransport(const Iapws95Point& point) {
     PhaseProperties out = iapws95Properties(point);
-    const double xi = correlationLength_nm(out.t_K, out.rho_kgm3, point.dpdrho_T());
-    const double mu = viscosityBackground_Pas(out.t_K, out.rho_kgm3) * viscosityEnhancement(xi);
-    const double lambda = thermalConductivityBackground_WmK(out.t_K, out.rho_kgm3) +
-                          thermalConductivityEnhancement_WmK(out.t_K, out.rho_kgm3, out.cp_kJkgK,
-                                                             out.cv_kJkgK, mu, xi);
-    out.viscosity_Pas = mu;
-    out.kinematicViscosity_m2s = mu / out.rho_kgm3;
-    out.thermalConductivity_WmK = lambda;
-    out.prandtl = mu * out.cp_kJkgK * 1000.0 / lambda;
+    const TransportProperties transport = transportProperties(point);
+    out.viscosity_Pas = transport.viscosity_Pas;
+    out.kinematicViscosity_m2s = transport.kinematicViscosity_m2s;
+    out.thermalConductivity_WmK = transport.thermalConductivity_WmK;
+    out.prandtl = transport.prandtl;
     return out;
 }
 

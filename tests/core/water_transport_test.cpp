@@ -15,6 +15,7 @@
 #include "water/melting_sublimation.h"
 #include "water/surface_tension.h"
 #include "water/thermal_conductivity.h"
+#include "water/transport_properties.h"
 #include "water/viscosity.h"
 
 namespace chemeng::water {
@@ -101,6 +102,21 @@ TEST(WaterThermalConductivity, ReproducesReleaseTable5NearTheCriticalPoint) {
         ++checked;
     }
     EXPECT_EQ(checked, 8);
+}
+
+// The combined evaluation shares one IAPWS-95 point and one correlation
+// length between the two releases; it must give what each gives alone.
+TEST(WaterThermalConductivity, CombinedWithViscosityAgreesWithEachAlone) {
+    for (const auto& row : readRows("thermal_conductivity_check.tsv")) {
+        if (row[0] != "5") continue;
+        const double t = number(row[1]);
+        const double rho = number(row[2]);
+        const TransportProperties both = transportProperties(t, rho);
+        EXPECT_NEAR(both.viscosity_Pas, viscosity_Pas(t, rho), 1e-15 * viscosity_Pas(t, rho));
+        EXPECT_NEAR(both.thermalConductivity_WmK, thermalConductivity_WmK(t, rho),
+                    1e-13 * thermalConductivity_WmK(t, rho));
+        EXPECT_NEAR(both.kinematicViscosity_m2s * rho, both.viscosity_Pas, 1e-18);
+    }
 }
 
 TEST(WaterSurfaceTension, ReproducesReleaseTable1) {
