@@ -82,12 +82,14 @@ const std::set<std::string>& programMessages() {
         "Select Temperature or Pressure with Quality",
         "Temperature is out of range",
         "Pressure is out of range",
-        "Temperature is out of range (273.17 K to 1144.27 K)",
+        "Temperature is out of range (273.16 K to 1144.26 K)",
         "Pressure is out of range (0.6113 kPa to 41368 kPa)",
         "Temperature is out of range for saturation (253.15 K up to 647.096 K)",
         "Pressure is out of range for saturation (0.12545844 kPa up to 22064 kPa)",
-        "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6113 kPa to "
-        "41368 kPa)",
+        "No state of water between 273.16 K and 1144.26 K and between 0.6113 kPa and 41368 kPa "
+        "has these two values",
+        "The steam formulation found no state for these values: its iteration did not converge",
+        "Quality must be between 0 and 100 %",
         "Volume must be a positive number",
         "Enthalpy must be a positive number",
         "out of range",
@@ -95,6 +97,14 @@ const std::set<std::string>& programMessages() {
         "Too many iteration!",
     };
     return texts;
+}
+
+// The refusal of a typed text that is not a number: "<Field>: '<text>' is
+// not a number".
+bool isNotANumberMessage(const std::string& message) {
+    const std::string tail = "' is not a number";
+    return message.find(": '") != std::string::npos && message.size() > tail.size() &&
+           message.compare(message.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // Edits that show a text straight from a data file.
@@ -499,7 +509,7 @@ void RandomInputTest::randomActionsNeverShowGarbage() {
         for (; fault.isEmpty() && run.seenMessages < log.messages.size(); ++run.seenMessages) {
             const std::string message = log.messages[run.seenMessages].toStdString();
             ++run.messageCounts[message];
-            if (programMessages().count(message) == 0)
+            if (programMessages().count(message) == 0 && !isNotANumberMessage(message))
                 fault = QString("message '%1' is none of the program's").arg(message.c_str());
         }
         if (fault.isEmpty() && !sheet.isVisible()) fault = "the window has closed";
