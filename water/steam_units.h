@@ -23,9 +23,8 @@ struct SteamUnits {
 
 namespace steam_units {
 
-// 0 °C in kelvin (ITS-90): every steam path converts °C and °F with it.
-inline constexpr double kZeroCelsius_K = 273.15;
-inline constexpr double kKelvinPerFahrenheit = 0.5555555555555556;
+// Every steam path converts °C and °F with kZeroCelsius_K (273.15 K) and
+// kKelvinPerFahrenheit (5/9) of framework/temperature_unit.h.
 inline constexpr double kFahrenheitPerKelvin = 1.8;
 
 inline constexpr double kKJPerKgPerBtuPerLb = 2.326;
