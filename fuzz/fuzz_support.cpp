@@ -111,7 +111,7 @@ void ShownChecker::check(HeadlessDialog& dialog) const {
                 break;
             case Shown::SteamValue:
                 if (!text.empty() && text != "saturated" && text != "subcooled" &&
-                    text != "superheated") {
+                    text != "superheated" && text != "supercritical") {
                     checkFixed3(id, text);
                     if (std::fabs(parseLeadingNumber(text)) > kLargestResult)
                         fail("a steam value beyond the 32-bit step", id, text);

@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "framework/temperature_unit.h"
-#include "framework/text_number.h"
+#include "framework/typed_number.h"
 
 namespace chemeng {
 
@@ -12,12 +11,15 @@ namespace U = steam_units;
 namespace {
 
 // The formulation's range as the messages name it: 32.018 to 1600 °F and
-// 0.08865 to 6000 psia in K (273.16 convention) and kPa (×1/0.1450377).
+// 0.08865 to 6000 psia in K and kPa.
 constexpr const char* kTemperatureOutOfRange =
-    "Temperature is out of range (273.17 K to 1144.27 K)";
+    "Temperature is out of range (273.16 K to 1144.26 K)";
 constexpr const char* kPressureOutOfRange = "Pressure is out of range (0.6113 kPa to 41368 kPa)";
-constexpr const char* kStateOutOfRange =
-    "State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6113 kPa to 41368 kPa)";
+constexpr const char* kNoStateInRange =
+    "No state of water between 273.16 K and 1144.26 K and between 0.6113 kPa and 41368 kPa has "
+    "these two values";
+constexpr const char* kFormulationFailed =
+    "The steam formulation found no state for these values: its iteration did not converge";
 
 // A volume or enthalpy typed in the page's unit system, in m³/kg or kJ/kg.
 // American values are divided by the factor the solve multiplies them with
@@ -33,6 +35,15 @@ const char* failureMessage(Subregion3Failure failure) {
                                                             : "Too many iteration!";
 }
 
+// An empty field, or one of blanks only, asks for its input.
+bool blank(std::string_view text) {
+    return parseTypedNumber(text).status == TypedNumberStatus::Empty;
+}
+
+const char* givenField(bool volume) {
+    return volume ? "Volume" : "Enthalpy";
+}
+
 }  // namespace
 
 PairSolvers::PairSolvers(Ifc67Context& ifc67, MessageSink sink)
@@ -40,9 +51,21 @@ PairSolvers::PairSolvers(Ifc67Context& ifc67, MessageSink sink)
 
 bool PairSolvers::inputsPresent(std::string_view first, const char* firstMessage,
                                 std::string_view second, const char* secondMessage) {
-    if (first.empty()) m_sink(firstMessage);
-    if (second.empty()) m_sink(secondMessage);
-    return !first.empty() && !second.empty();
+    if (blank(first)) m_sink(firstMessage);
+    if (blank(second)) m_sink(secondMessage);
+    return !blank(first) && !blank(second);
+}
+
+bool PairSolvers::readNumbers(std::string_view first, const char* firstField, double& firstValue,
+                              std::string_view second, const char* secondField,
+                              double& secondValue) {
+    const TypedNumber a = parseTypedNumber(first);
+    const TypedNumber b = parseTypedNumber(second);
+    if (a.status != TypedNumberStatus::Number) m_sink(notANumberMessage(firstField, first));
+    if (b.status != TypedNumberStatus::Number) m_sink(notANumberMessage(secondField, second));
+    firstValue = a.value;
+    secondValue = b.value;
+    return a.status == TypedNumberStatus::Number && b.status == TypedNumberStatus::Number;
 }
 
 SolveOutcome PairSolvers::outcomeOf(const SteamPairState& state, bool temperaturePressurePair,
@@ -66,8 +89,11 @@ SolveOutcome PairSolvers::outcomeOf(const SteamPairState& state, bool temperatur
         case PairSolveStatus::NotSuperheatedVapour:
             m_sink("out of range");
             return SolveOutcome::StoppedAndCleared;
+        case PairSolveStatus::NoStateInRange:
+            m_sink(kNoStateInRange);
+            break;
         case PairSolveStatus::FormulationFailed:
-            m_sink(kStateOutOfRange);
+            m_sink(kFormulationFailed);
             break;
     }
     return SolveOutcome::Stopped;
@@ -75,29 +101,25 @@ SolveOutcome PairSolvers::outcomeOf(const SteamPairState& state, bool temperatur
 
 SolveOutcome PairSolvers::SolveTemperaturePressure(std::string_view temperature,
                                                    std::string_view pressure,
-                                                   const SteamUnits& units, SteamResults& results,
-                                                   std::string& qualityText) {
+                                                   const SteamUnits& units, SteamResults& results) {
     if (!inputsPresent(temperature, "Input Temperature", pressure, "Input Pressure"))
         return SolveOutcome::Stopped;
-    const double t = parseLeadingNumber(temperature);
-    const double p = parseLeadingNumber(pressure);
-    const double t_K = toKelvin(t, units.temperature, U::kZeroCelsius_K, U::kZeroCelsius_K);
-    const SteamPairState s =
-        solveTemperaturePressure(t_K, U::pressureToKPa(p, units.pressure), m_ifc67);
+    double t = 0.0;
+    double p = 0.0;
+    if (!readNumbers(temperature, "Temperature", t, pressure, "Pressure", p))
+        return SolveOutcome::Stopped;
+    const SteamPairState s = solveTemperaturePressure(U::temperatureToKelvin(t, units.temperature),
+                                                      U::pressureToKPa(p, units.pressure), m_ifc67);
     const SolveOutcome outcome = outcomeOf(s, true, false);
     if (outcome != SolveOutcome::Completed) return outcome;
 
     results.temperature = t;
     results.pressure = p;
+    results.quality = s.quality_percent;
+    results.phase = s.phase;
     results.vapourEnthalpy = s.state.h_kJkg;
     results.vapourEnergy = s.state.u_kJkg;
     results.vapourVolume = s.state.v_m3kg;
-    if (s.phase == SteamPhase::Saturated) {
-        qualityText = "saturated";
-    } else {
-        results.quality = s.quality_percent;
-        qualityText = s.phase == SteamPhase::Superheated ? "superheated" : "subcooled";
-    }
     return outcome;
 }
 
@@ -119,19 +141,21 @@ SolveOutcome PairSolvers::solveAtTemperature(std::string_view temperature, std::
     if (!inputsPresent(temperature, "Input Temperature", given,
                        volumeGiven ? "Input volume" : "Input Enthalpy"))
         return SolveOutcome::Stopped;
-    const double t = parseLeadingNumber(temperature);
-    const double y = parseLeadingNumber(given);
-    const double t_K = toKelvin(t, units.temperature, U::kIcePoint_K, U::kIcePoint_K);
+    double t = 0.0;
+    double y = 0.0;
+    if (!readNumbers(temperature, "Temperature", t, given, givenField(volumeGiven), y))
+        return SolveOutcome::Stopped;
+    const double t_K = U::temperatureToKelvin(t, units.temperature);
     const double y_SI = givenInSI(y, volumeGiven, units.system);
-    const SteamPairState s = volumeGiven
-                                 ? solveTemperatureVolume(t_K, y_SI, m_ifc67, U::kIcePoint_K)
-                                 : solveTemperatureEnthalpy(t_K, y_SI, m_ifc67, U::kIcePoint_K);
+    const SteamPairState s = volumeGiven ? solveTemperatureVolume(t_K, y_SI, m_ifc67)
+                                         : solveTemperatureEnthalpy(t_K, y_SI, m_ifc67);
     const SolveOutcome outcome = outcomeOf(s, false, volumeGiven);
     if (outcome != SolveOutcome::Completed) return outcome;
 
     results.temperature = t;
     results.pressure = s.p_kPa;
     results.quality = s.quality_percent;
+    results.phase = s.phase;
     results.vapourEnthalpy = volumeGiven ? s.state.h_kJkg : y;
     results.vapourVolume = volumeGiven ? y : s.state.v_m3kg;
     results.vapourEnergy = s.state.u_kJkg;
@@ -155,19 +179,21 @@ SolveOutcome PairSolvers::solveAtPressure(std::string_view pressure, std::string
     if (!inputsPresent(pressure, "Input Pressure", given,
                        volumeGiven ? "Input volume" : "Input Enthalpy"))
         return SolveOutcome::Stopped;
-    const double p = parseLeadingNumber(pressure);
-    const double y = parseLeadingNumber(given);
+    double p = 0.0;
+    double y = 0.0;
+    if (!readNumbers(pressure, "Pressure", p, given, givenField(volumeGiven), y))
+        return SolveOutcome::Stopped;
     const double p_kPa = U::pressureToKPa(p, units.pressure);
     const double y_SI = givenInSI(y, volumeGiven, units.system);
-    const SteamPairState s = volumeGiven
-                                 ? solvePressureVolume(p_kPa, y_SI, m_ifc67, U::kIcePoint_K)
-                                 : solvePressureEnthalpy(p_kPa, y_SI, m_ifc67, U::kIcePoint_K);
+    const SteamPairState s = volumeGiven ? solvePressureVolume(p_kPa, y_SI, m_ifc67)
+                                         : solvePressureEnthalpy(p_kPa, y_SI, m_ifc67);
     const SolveOutcome outcome = outcomeOf(s, false, volumeGiven);
     if (outcome != SolveOutcome::Completed) return outcome;
 
     results.pressure = p;
     results.temperature = s.t_K;
     results.quality = s.quality_percent;
+    results.phase = s.phase;
     results.vapourEnthalpy = volumeGiven ? s.state.h_kJkg : y;
     results.vapourVolume = volumeGiven ? y : s.state.v_m3kg;
     results.vapourEnergy = s.state.u_kJkg;

@@ -25,6 +25,8 @@ struct SteamResults {
     double vapourVolume = 0.0;
     double mixtureVolume = 0.0;
     double quality = 0.0;  // percent
+    // What a superheated-mode solve found; Compute shows its word and column.
+    SteamPhase phase = SteamPhase::Subcooled;
 };
 
 enum class SolveOutcome {
@@ -34,19 +36,17 @@ enum class SolveOutcome {
 };
 
 // The five superheated-mode solvers of the page. Each reads the two typed
-// texts, converts them from the page's units, has the state worked out by the
-// steam pair solve (water/steam_pair_solve.h), turns a refusal into the
-// page's message and leaves its answers in the result slots: the two given
+// texts (each a number as a whole, or refused naming its field), converts
+// them from the page's units, has the state worked out by the steam pair
+// solve (water/steam_pair_solve.h), turns a refusal into the page's message
+// and leaves its answers and the phase in the result slots: the two given
 // values as typed, the others in K, kPa, kJ/kg and m³/kg.
 class PairSolvers {
   public:
     PairSolvers(Ifc67Context& ifc67, MessageSink sink);
 
-    // Writes the phase word ("saturated", "superheated" or "subcooled") into
-    // qualityText.
     SolveOutcome SolveTemperaturePressure(std::string_view temperature, std::string_view pressure,
-                                          const SteamUnits& units, SteamResults& results,
-                                          std::string& qualityText);
+                                          const SteamUnits& units, SteamResults& results);
     SolveOutcome SolveTemperatureVolume(std::string_view temperature, std::string_view volume,
                                         const SteamUnits& units, SteamResults& results);
     SolveOutcome SolveTemperatureEnthalpy(std::string_view temperature, std::string_view enthalpy,
@@ -65,6 +65,9 @@ class PairSolvers {
                                  bool volumeGiven, const SteamUnits& units, SteamResults& results);
     bool inputsPresent(std::string_view first, const char* firstMessage, std::string_view second,
                        const char* secondMessage);
+    // Both texts as numbers; false after a message naming each that is not one.
+    bool readNumbers(std::string_view first, const char* firstField, double& firstValue,
+                     std::string_view second, const char* secondField, double& secondValue);
     // Tells the user why the solve stopped; Completed when it did not.
     SolveOutcome outcomeOf(const SteamPairState& state, bool temperaturePressurePair,
                            bool volumeGiven);

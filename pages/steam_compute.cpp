@@ -7,8 +7,7 @@
 #include "framework/dialog.h"
 #include "framework/number_format.h"
 #include "framework/result_rounding.h"
-#include "framework/temperature_unit.h"
-#include "framework/text_number.h"
+#include "framework/typed_number.h"
 #include "pages/steam_tables_page.h"
 
 namespace chemeng {
@@ -26,13 +25,12 @@ constexpr const char* kSaturationTemperatureOutOfRange =
 constexpr const char* kSaturationPressureOutOfRange =
     "Pressure is out of range for saturation (0.12545844 kPa up to 22064 kPa)";
 
-// Up to 300 K the saturated liquid is shown with h = u, and above 280 K both
-// 1 kJ/kg below the IAPWS-95 u: the display rule of this page's saturation
-// columns, kept until it is replaced by the IAPWS-95 values themselves.
-constexpr double kLiquidAdjustmentBottom_K = 280.0;
-constexpr double kLiquidAdjustmentTop_K = 300.0;
-constexpr double kTriplePointBandLow_K = 273.15;
-constexpr double kTriplePointBandHigh_K = 273.165;
+// An empty field, or one of blanks only, asks for its input.
+bool blank(const std::string& text) {
+    return parseTypedNumber(text).status == TypedNumberStatus::Empty;
+}
+
+constexpr const char* kQualityOutOfRange = "Quality must be between 0 and 100 %";
 }  // namespace
 
 bool CSteamTables::LookUpSaturationRow(SaturationChoice property) {
@@ -40,24 +38,32 @@ bool CSteamTables::LookUpSaturationRow(SaturationChoice property) {
         int edit;
         SaturationTable::Cell column;
         const char* emptyMessage;
+        const char* field;
         double americanFactor;
         double SteamResults::*slot;
     };
-    LookUp lookUp{C::LiquidEnthalpy, SaturationTable::LiquidEnthalpy, "Input Liquid Enthalpy",
-                  U::kKJPerKgPerBtuPerLb, &SteamResults::liquidEnthalpy};
+    LookUp lookUp{C::LiquidEnthalpy,       SaturationTable::LiquidEnthalpy,
+                  "Input Liquid Enthalpy", "Liquid Enthalpy",
+                  U::kKJPerKgPerBtuPerLb,  &SteamResults::liquidEnthalpy};
     if (property == SaturationChoice::InternalEnergy)
-        lookUp = {C::LiquidEnergy, SaturationTable::LiquidEnergy, "Input Liquide Energy",
+        lookUp = {C::LiquidEnergy,        SaturationTable::LiquidEnergy,
+                  "Input Liquide Energy", "Liquid Internal Energy",
                   U::kKJPerKgPerBtuPerLb, &SteamResults::liquidEnergy};
     else if (property == SaturationChoice::Volume)
         lookUp = {C::VapourVolume, SaturationTable::VapourVolume, "Input Vapor Volume",
-                  U::kM3PerKgPerFt3PerLb, &SteamResults::vapourVolume};
+                  "Vapor Volume",  U::kM3PerKgPerFt3PerLb,        &SteamResults::vapourVolume};
 
     const std::string text = m_dialog.windowText(lookUp.edit);
-    if (text.empty()) {
+    if (blank(text)) {
         m_dialog.messageBox(lookUp.emptyMessage);
         return false;
     }
-    const double typed = parseLeadingNumber(text);
+    const TypedNumber number = parseTypedNumber(text);
+    if (number.status != TypedNumberStatus::Number) {
+        m_dialog.messageBox(notANumberMessage(lookUp.field, text));
+        return false;
+    }
+    const double typed = number.value;
     const bool american = m_units.system == UnitSystem::American;
     const double value = american ? typed * lookUp.americanFactor : typed;
 
@@ -113,38 +119,61 @@ void CSteamTables::Compute() {
         if (m_saturationChoice == SaturationChoice::None) {
             m_dialog.messageBox(m_qualityChosen ? "Select Temperature or Pressure with Quality"
                                                 : "Select a Property");
+            emptyResults();
             return;
         }
         double x = 0.0;
         if (m_qualityChosen) {
             m_texts.quality = m_dialog.windowText(C::Quality);
-            if (m_texts.quality.empty()) {
+            if (blank(m_texts.quality)) {
                 m_dialog.messageBox("Input Quality");
                 Clear();
                 return;
             }
-            x = parseLeadingNumber(m_texts.quality) * 0.01;
+            const TypedNumber quality = parseTypedNumber(m_texts.quality);
+            if (quality.status != TypedNumberStatus::Number) {
+                m_dialog.messageBox(notANumberMessage("Quality", m_texts.quality));
+                emptyResults();
+                return;
+            }
+            // A quality is a fraction of vapour: outside 0 to 100 % the mixing
+            // rule would give a negative volume or more than the vapour's.
+            if (!(quality.value >= 0.0 && quality.value <= 100.0)) {
+                m_dialog.messageBox(kQualityOutOfRange);
+                emptyResults();
+                return;
+            }
+            x = quality.value * 0.01;
         }
         switch (m_saturationChoice) {
             case SaturationChoice::Enthalpy:
             case SaturationChoice::InternalEnergy:
             case SaturationChoice::Volume:
-                if (!LookUpSaturationRow(m_saturationChoice)) return;
-                // A tabulated row's °F uses 273.15, its °C 273.16.
-                m_results.temperature = U::temperatureFromKelvin(
-                    m_results.temperature, m_units.temperature, U::kZeroCelsius_K);
+                if (!LookUpSaturationRow(m_saturationChoice)) {
+                    emptyResults();
+                    return;
+                }
+                m_results.temperature =
+                    U::temperatureFromKelvin(m_results.temperature, m_units.temperature);
                 m_results.pressure = U::pressureFromKPa(m_results.pressure, m_units.pressure);
                 break;
             case SaturationChoice::Pressure:
-                if (!computeSaturationAtPressure(m_qualityChosen, x)) return;
+                if (!computeSaturationAtPressure(m_qualityChosen, x)) {
+                    emptyResults();
+                    return;
+                }
                 break;
             case SaturationChoice::Temperature:
-                if (!computeSaturationAtTemperature(m_qualityChosen, x)) return;
+                if (!computeSaturationAtTemperature(m_qualityChosen, x)) {
+                    emptyResults();
+                    return;
+                }
                 break;
             case SaturationChoice::None:
                 break;
         }
     } else if (!computeSuperheated()) {
+        emptyResults();
         return;
     }
     showResults();
@@ -152,11 +181,16 @@ void CSteamTables::Compute() {
 
 bool CSteamTables::computeSaturationAtPressure(bool withQuality, double x) {
     const std::string text = m_dialog.windowText(C::Pressure);
-    if (text.empty()) {
+    if (blank(text)) {
         m_dialog.messageBox("Input Pressure");
-        return true;  // the previous results are shown again
+        return false;
     }
-    const double p = parseLeadingNumber(text);
+    const TypedNumber number = parseTypedNumber(text);
+    if (number.status != TypedNumberStatus::Number) {
+        m_dialog.messageBox(notANumberMessage("Pressure", text));
+        return false;
+    }
+    const double p = number.value;
     const SaturatedPhases phases = saturatedPhasesAtPressure(U::pressureToKPa(p, m_units.pressure));
     // Outside the saturation line there are no two phases to show (and the
     // refused pressure is kept out of the results).
@@ -169,10 +203,6 @@ bool CSteamTables::computeSaturationAtPressure(bool withQuality, double x) {
     m_results.temperature = t_K;
     showSaturatedPhases(phases);
     m_results.mixtureEnthalpy = m_results.mixtureEnergy = m_results.mixtureVolume = 0.0;
-    if (t_K < kLiquidAdjustmentTop_K) {
-        if (t_K > kLiquidAdjustmentBottom_K) m_results.liquidEnergy -= 1.0;
-        m_results.liquidEnthalpy = m_results.liquidEnergy;
-    }
     if (withQuality) mixByQuality(x);
     m_results.temperature = U::temperatureFromKelvin(m_results.temperature, m_units.temperature);
     if (m_units.system == UnitSystem::American) toAmericanGrid();
@@ -181,12 +211,17 @@ bool CSteamTables::computeSaturationAtPressure(bool withQuality, double x) {
 
 bool CSteamTables::computeSaturationAtTemperature(bool withQuality, double x) {
     const std::string text = m_dialog.windowText(C::Temperature);
-    if (text.empty()) {
+    if (blank(text)) {
         m_dialog.messageBox("Input Temperature");
-        return true;  // the previous results are shown again
+        return false;
     }
-    const double t = parseLeadingNumber(text);
-    const double t_K = toKelvin(t, m_units.temperature, U::kIcePoint_K, U::kIcePoint_K);
+    const TypedNumber number = parseTypedNumber(text);
+    if (number.status != TypedNumberStatus::Number) {
+        m_dialog.messageBox(notANumberMessage("Temperature", text));
+        return false;
+    }
+    const double t = number.value;
+    const double t_K = U::temperatureToKelvin(t, m_units.temperature);
     const SaturatedPhases phases = saturatedPhasesAtTemperature(t_K);
     if (phases.status != SaturationStatus::InRange) {
         m_dialog.messageBox(kSaturationTemperatureOutOfRange);
@@ -195,13 +230,6 @@ bool CSteamTables::computeSaturationAtTemperature(bool withQuality, double x) {
     m_results.temperature = t;
     showSaturatedPhases(phases);
     m_results.pressure = U::pressureFromKPa(phases.p_kPa, m_units.pressure);
-    if (t_K <= kLiquidAdjustmentTop_K) {
-        // The triple-point liquid is the reference state: u = h = 0.
-        if (t_K > kTriplePointBandLow_K && t_K < kTriplePointBandHigh_K)
-            m_results.liquidEnergy = m_results.liquidEnthalpy = 0.0;
-        if (t_K > kLiquidAdjustmentBottom_K) m_results.liquidEnergy -= 1.0;
-        m_results.liquidEnthalpy = m_results.liquidEnergy;
-    }
     if (withQuality) mixByQuality(x);
     if (m_units.system == UnitSystem::American) toAmericanGrid();
     return true;
@@ -217,9 +245,6 @@ void CSteamTables::showSaturatedPhases(const SaturatedPhases& phases) {
 }
 
 bool CSteamTables::computeSuperheated() {
-    // The phase word is the (T, P) solver's to write; one left from an earlier
-    // pair would misclassify this answer.
-    m_texts.quality.clear();
     SteamResults& r = m_results;
     const std::string t = m_dialog.windowText(C::Temperature);
     const std::string p = m_dialog.windowText(C::Pressure);
@@ -232,7 +257,7 @@ bool CSteamTables::computeSuperheated() {
     SolveOutcome outcome = SolveOutcome::Stopped;
     switch (m_pairCode) {
         case PairCode::TP:
-            outcome = m_solvers.SolveTemperaturePressure(t, p, m_units, r, m_texts.quality);
+            outcome = m_solvers.SolveTemperaturePressure(t, p, m_units, r);
             if (outcome != SolveOutcome::Completed) break;
             r.vapourEnthalpy *= energyFactor;
             r.vapourEnergy *= energyFactor;
@@ -334,37 +359,50 @@ void CSteamTables::showResults() {
             emptyMixture();
         }
     } else {
-        if (shown.quality != "saturated") {
-            if (r.quality == 0.0)
+        // The phase word in the Quality field and the column the state goes
+        // to; a supercritical fluid, one phase, in the Vapor column.
+        switch (r.phase) {
+            case SteamPhase::Subcooled:
                 shown.quality = "subcooled";
-            else if (r.quality == 100.0)
-                shown.quality = "superheated";
-            else
-                shown.quality = fmt(r.quality);
-        }
-        if (shown.quality == "subcooled") {
-            r.liquidEnergy = r.vapourEnergy;
-            r.liquidVolume = r.vapourVolume;
-            r.liquidEnthalpy = r.vapourEnthalpy;
-            showLiquid();
-            emptyVapour();
-            emptyMixture();
-        } else if (shown.quality == "superheated") {
-            showVapour();
-            emptyLiquid();
-            emptyMixture();
-        } else {
-            showMixture(r.vapourEnergy, r.vapourVolume, r.vapourEnthalpy);
-            emptyLiquid();
-            emptyVapour();
+                r.liquidEnergy = r.vapourEnergy;
+                r.liquidVolume = r.vapourVolume;
+                r.liquidEnthalpy = r.vapourEnthalpy;
+                showLiquid();
+                emptyVapour();
+                emptyMixture();
+                break;
+            case SteamPhase::Superheated:
+            case SteamPhase::Supercritical:
+                shown.quality =
+                    r.phase == SteamPhase::Superheated ? "superheated" : "supercritical";
+                showVapour();
+                emptyLiquid();
+                emptyMixture();
+                break;
+            case SteamPhase::Saturated:
+            case SteamPhase::TwoPhase:
+                shown.quality = r.phase == SteamPhase::Saturated ? "saturated" : fmt(r.quality);
+                showMixture(r.vapourEnergy, r.vapourVolume, r.vapourEnthalpy);
+                emptyLiquid();
+                emptyVapour();
+                break;
         }
     }
     if (outOfRange) {
-        // Nothing half-shown: the previous results stay on screen.
+        // Nothing half-shown, and nothing left from other inputs.
         m_dialog.messageBox(kResultOutOfRange);
+        emptyResults();
         return;
     }
     m_texts = shown;
+    m_bindings.push(m_dialog);
+}
+
+void CSteamTables::emptyResults() {
+    m_results = SteamResults{};
+    for (const auto& [edit, text] : textsByEdit()) {
+        m_texts.*text = isInput(edit) ? m_dialog.windowText(edit) : std::string{};
+    }
     m_bindings.push(m_dialog);
 }
 

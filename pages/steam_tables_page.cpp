@@ -43,6 +43,38 @@ constexpr std::array kPropertyToggles{
 
 }  // namespace
 
+const std::array<std::pair<int, std::string SteamTexts::*>, 12>& CSteamTables::textsByEdit() {
+    static const std::array<std::pair<int, std::string SteamTexts::*>, 12> texts{{
+        {C::Temperature, &SteamTexts::temperature},
+        {C::Pressure, &SteamTexts::pressure},
+        {C::Quality, &SteamTexts::quality},
+        {C::LiquidEnthalpy, &SteamTexts::liquidEnthalpy},
+        {C::VapourEnthalpy, &SteamTexts::vapourEnthalpy},
+        {C::MixtureEnthalpy, &SteamTexts::mixtureEnthalpy},
+        {C::LiquidEnergy, &SteamTexts::liquidEnergy},
+        {C::VapourEnergy, &SteamTexts::vapourEnergy},
+        {C::MixtureEnergy, &SteamTexts::mixtureEnergy},
+        {C::LiquidVolume, &SteamTexts::liquidVolume},
+        {C::VapourVolume, &SteamTexts::vapourVolume},
+        {C::MixtureVolume, &SteamTexts::mixtureVolume},
+    }};
+    return texts;
+}
+
+bool CSteamTables::isInput(int edit) const {
+    if (m_superheated) {
+        return (edit == C::Temperature && m_flags[kFlagT]) ||
+               (edit == C::Pressure && m_flags[kFlagP]) ||
+               (edit == C::VapourEnthalpy && m_flags[kFlagH]) ||
+               (edit == C::VapourVolume && m_flags[kFlagV]);
+    }
+    if (edit == C::Quality) return m_qualityChosen;
+    for (const PropertyToggle& t : kPropertyToggles) {
+        if (t.edit == edit) return t.saturationCode == m_saturationChoice;
+    }
+    return false;
+}
+
 CSteamTables::CSteamTables(Dialog& dialog, std::filesystem::path dataDir)
     : m_dialog(dialog),
       m_solvers(m_ifc67, [&dialog](const std::string& message) { dialog.messageBox(message); }) {
@@ -75,6 +107,23 @@ void CSteamTables::onInitDialog() {
 void CSteamTables::onNotify(int controlId, Notification notification) {
     if (notification != Notification::Clicked) return;
     switch (controlId) {
+        case C::Ok:
+            Compute();
+            return;
+        case C::Clear:
+            Clear();
+            return;
+        default:
+            onSelectionClick(controlId);
+            // The shown results were computed for the selection, units and
+            // mode before this click.
+            emptyResults();
+            return;
+    }
+}
+
+void CSteamTables::onSelectionClick(int controlId) {
+    switch (controlId) {
         case C::SuperheatedMode:
             setSuperheatedMode(true);
             return;
@@ -95,12 +144,6 @@ void CSteamTables::onNotify(int controlId, Notification notification) {
         case C::SI:
             m_units.system = controlId == C::SI ? UnitSystem::SI : UnitSystem::American;
             Refresh();
-            return;
-        case C::Ok:
-            Compute();
-            return;
-        case C::Clear:
-            Clear();
             return;
         default:
             break;

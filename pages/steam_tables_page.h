@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "framework/bindings.h"
 #include "framework/page.h"
@@ -92,6 +93,8 @@ class CSteamTables : public Page {
     // Superheated choice flags, in this order.
     enum Flag : std::size_t { kFlagT, kFlagP, kFlagH, kFlagV, kFlagU, kFlagX, kFlagCount };
 
+    // A radio click: mode, property or unit.
+    void onSelectionClick(int controlId);
     void toggleProperty(int radio);
     void toggleQuality();
     void setSuperheatedMode(bool on);
@@ -108,6 +111,14 @@ class CSteamTables : public Page {
     void toAmericanGrid();
     void showResults();
     void lockAllEdits();
+    // Empties every result field, keeping what is typed in the edits the
+    // current selection reads, and zeroes the result slots: no result on
+    // screen may belong to other inputs, units or modes.
+    void emptyResults();
+    // Whether the current selection reads its input from this edit.
+    bool isInput(int edit) const;
+    // The twelve edits with the text each shows.
+    static const std::array<std::pair<int, std::string SteamTexts::*>, 12>& textsByEdit();
 
     Dialog& m_dialog;
     Bindings m_bindings;

@@ -17,13 +17,14 @@ struct SaturatedPhases {
 };
 
 // At temperature T (K). In range from 253.15 K up to, not including, the
-// critical temperature 647.096 K; outside it the status is OutOfRange and the
-// phase values are not filled.
+// critical temperature 647.096 K (a value within 1e-12 relative of either end
+// is that end); outside it the status is OutOfRange and the phase values are
+// not filled.
 SaturatedPhases saturatedPhasesAtTemperature(double t_K);
 
 // At pressure p (kPa). In range from 0.12545844 kPa up to, not including, the
-// critical pressure 22064 kPa; outside it the status is OutOfRange and the
-// phase values are not filled.
+// critical pressure 22064 kPa (ends as above); outside it the status is
+// OutOfRange and the phase values are not filled.
 SaturatedPhases saturatedPhasesAtPressure(double p_kPa);
 
 }  // namespace chemeng

@@ -8,64 +8,69 @@
 // phase come from the English-unit IFC-67 formulation, the internal energy
 // from IAPWS-95 at the temperature and the IFC-67 density. Every function takes
 // and gives K, kPa, m³/kg and kJ/kg; the conversion to and from the
-// formulation's °F, psia, ft³/lb and Btu/lb happens inside.
+// formulation's °F, psia, ft³/lb and Btu/lb (°F = (T − 273.15) × 1.8 + 32)
+// happens inside.
+//
+// The formulation covers 273.16 K to 1144.26 K (32.018 °F to 1600 °F) and
+// 0.6112 kPa to 41368 kPa (0.08865 psia to 6000 psia); a limit typed in
+// another unit, a rounding step off, still counts as the limit.
 namespace chemeng {
 
 enum class SteamPhase {
-    Subcooled,    // compressed liquid
-    Saturated,    // (T, p) on the saturation line: one saturated phase
-    TwoPhase,     // liquid and vapour in equilibrium, 0 < quality < 100 %
-    Superheated,  // vapour
+    Subcooled,      // liquid below its saturation temperature, or compressed
+    Saturated,      // (T, p) on the saturation line: one saturated phase
+    TwoPhase,       // liquid and vapour in equilibrium, 0 < quality < 100 %
+    Superheated,    // vapour
+    Supercritical,  // above both the critical temperature and pressure of IAPWS-95
 };
 
 // Why a solve stopped. Anything but Solved leaves no state to show.
 enum class PairSolveStatus {
     Solved,
-    TemperatureOutOfRange,  // outside the pair's temperature range (see each solve)
-    PressureOutOfRange,     // outside the pair's pressure range
+    TemperatureOutOfRange,  // outside the formulation's temperatures
+    PressureOutOfRange,     // outside the formulation's pressures
     GivenNotPositive,       // the given volume or enthalpy is not a positive number
     NotSuperheatedVapour,   // (p, v): the volume is not above the saturated vapour's
-    FormulationFailed,      // an evaluation left its subregion or an inversion failed
+    NoStateInRange,         // no state within the formulation's range has the pair
+    FormulationFailed,      // an iteration of the formulation did not converge
 };
 
 // One state of water found from a pair. `state` holds the values of the state
 // as a whole (the mixture when two-phase); `liquid` and `vapour` hold the
-// phases present: for a single phase the one phase, for a two-phase state the
-// saturated liquid and vapour at (T, p). An absent phase is NaN.
+// phases present: for a single phase the one phase (a supercritical fluid as
+// vapour), for a two-phase state the saturated liquid and vapour at (T, p).
+// An absent phase is NaN.
 struct SteamPairState {
     PairSolveStatus status = PairSolveStatus::Solved;
     SteamPhase phase = SteamPhase::Subcooled;
     double t_K = 0.0;
     double p_kPa = 0.0;
-    double quality_percent = 0.0;  // 0 liquid, 100 vapour
+    double quality_percent = 0.0;  // 0 liquid, 100 vapour or supercritical
     SteamPhaseValues state;
     SteamPhaseValues liquid;
     SteamPhaseValues vapour;
 };
 
-// Kelvin of 0 °C in the carry between kelvin and the formulation's °F.
-inline constexpr double kPairSolveCelsiusZero_K = 273.15;
-
-// Temperature and pressure, 273.16 to 705 K and 0.7 to 22000 kPa. A state
-// whose temperature in °F lies within 0.01 % of the saturation temperature
-// at p (IAPWS 1992 auxiliary equations) is Saturated: the saturated phase on
-// the side T lies on, with u and h from IAPWS-95 at the saturation density.
+// Temperature and pressure. Below the critical pressure the phase follows
+// from the saturation temperature at p (IAPWS 1992 auxiliary equation): a
+// state whose temperature in °F lies within 0.01 % of it is Saturated, the
+// saturated phase on the side T lies on, with u and h from IAPWS-95 at the
+// saturation density.
 SteamPairState solveTemperaturePressure(double t_K, double p_kPa, Ifc67Context& context);
 
-// Temperature with the specific volume or the enthalpy, 273.17 to 1144.27 K
-// (32.018 to 1600 °F, the formulation's range). Gives the quality at T and
-// the pressure of the state (the saturation pressure when two-phase).
-SteamPairState solveTemperatureVolume(double t_K, double v_m3kg, Ifc67Context& context,
-                                      double celsiusZero_K = kPairSolveCelsiusZero_K);
-SteamPairState solveTemperatureEnthalpy(double t_K, double h_kJkg, Ifc67Context& context,
-                                        double celsiusZero_K = kPairSolveCelsiusZero_K);
+// Temperature with the specific volume or the enthalpy. The pressure is
+// sought in the whole range: first among compressed liquids (at a low
+// temperature a compressed liquid can have the enthalpy of a wet state of
+// little quality; the liquid is the answer then), then on the saturation line
+// (two-phase), then among vapours; above the formulation's critical
+// temperature (705.47 °F) over the whole pressure range.
+SteamPairState solveTemperatureVolume(double t_K, double v_m3kg, Ifc67Context& context);
+SteamPairState solveTemperatureEnthalpy(double t_K, double h_kJkg, Ifc67Context& context);
 
-// Pressure with the enthalpy, 0.6113 to 41368 kPa (0.08865 to 6000 psia).
-SteamPairState solvePressureEnthalpy(double p_kPa, double h_kJkg, Ifc67Context& context,
-                                     double celsiusZero_K = kPairSolveCelsiusZero_K);
+// Pressure with the enthalpy.
+SteamPairState solvePressureEnthalpy(double p_kPa, double h_kJkg, Ifc67Context& context);
 
-// Pressure with the specific volume, superheated vapour only, same range.
-SteamPairState solvePressureVolume(double p_kPa, double v_m3kg, Ifc67Context& context,
-                                   double celsiusZero_K = kPairSolveCelsiusZero_K);
+// Pressure with the specific volume, superheated vapour only.
+SteamPairState solvePressureVolume(double p_kPa, double v_m3kg, Ifc67Context& context);
 
 }  // namespace chemeng

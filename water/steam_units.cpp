@@ -27,24 +27,28 @@ const PressureFactors& factorsOf(PressureUnit unit) {
 }
 }  // namespace
 
-double temperatureFromKelvin(double t_K, TemperatureUnit unit, double fahrenheitOffset_K) {
+double temperatureToKelvin(double t, TemperatureUnit unit) {
+    return toKelvin(t, unit, kZeroCelsius_K, kZeroCelsius_K);
+}
+
+double temperatureFromKelvin(double t_K, TemperatureUnit unit) {
     switch (unit) {
         case TemperatureUnit::Celsius:
-            return t_K - kIcePoint_K;
+            return t_K - kZeroCelsius_K;
         case TemperatureUnit::Fahrenheit:
-            return kelvinToFahrenheit(t_K, fahrenheitOffset_K);
+            return kelvinToFahrenheit(t_K);
         case TemperatureUnit::Kelvin:
             break;
     }
     return t_K;
 }
 
-double kelvinToFahrenheit(double t_K, double offset_K) {
-    return (t_K - offset_K) * kFahrenheitPerKelvin + 32.0;
+double kelvinToFahrenheit(double t_K) {
+    return (t_K - kZeroCelsius_K) * kFahrenheitPerKelvin + 32.0;
 }
 
-double fahrenheitToKelvin(double t_F, double offset_K) {
-    return (t_F - 32.0) * kKelvinPerFahrenheit + offset_K;
+double fahrenheitToKelvin(double t_F) {
+    return (t_F - 32.0) * kKelvinPerFahrenheit + kZeroCelsius_K;
 }
 
 double pressureToKPa(double p, PressureUnit unit) {

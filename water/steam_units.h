@@ -23,11 +23,8 @@ struct SteamUnits {
 
 namespace steam_units {
 
-// Most of the page converts °C and °F with 273.16; the (T, P) solver and the
-// °F display of a tabulated row use 273.15.
-inline constexpr double kIcePoint_K = 273.16;
-inline constexpr double kZeroCelsius_K = 273.15;
-inline constexpr double kKelvinPerFahrenheit = 0.5555555555555556;
+// Every steam path converts °C and °F with kZeroCelsius_K (273.15 K) and
+// kKelvinPerFahrenheit (5/9) of framework/temperature_unit.h.
 inline constexpr double kFahrenheitPerKelvin = 1.8;
 
 inline constexpr double kKJPerKgPerBtuPerLb = 2.326;
@@ -41,14 +38,13 @@ inline constexpr double kFt3PerLbPerM3PerKg = 16.018463521793763;
 inline constexpr double kPsiaPerKPa = 0.1450377;
 inline constexpr double kKPaPerPsia = 6.89475908677537;
 
-// The reverse of toKelvin (framework/temperature_unit.h) as the page shows a
-// temperature: °C with 273.16; fahrenheitOffset_K lets the one °F display
-// that uses 273.15 say so.
-double temperatureFromKelvin(double t_K, TemperatureUnit unit,
-                             double fahrenheitOffset_K = kIcePoint_K);
+// A typed temperature in kelvin, and a temperature in kelvin in the page's
+// unit: °C is T + 273.15, °F is (T − 32) × 5/9 + 273.15.
+double temperatureToKelvin(double t, TemperatureUnit unit);
+double temperatureFromKelvin(double t_K, TemperatureUnit unit);
 // °F from K and back as the English-unit formulation is fed and read.
-double kelvinToFahrenheit(double t_K, double offset_K = kIcePoint_K);
-double fahrenheitToKelvin(double t_F, double offset_K = kIcePoint_K);
+double kelvinToFahrenheit(double t_K);
+double fahrenheitToKelvin(double t_F);
 
 double pressureToKPa(double p, PressureUnit unit);
 double pressureFromKPa(double p_kPa, PressureUnit unit);

@@ -63,7 +63,7 @@ TEST(SteamCompute, SaturationAtTemperatureMatchesPublishedTable) {
     EXPECT_EQ(p.dialog.windowText(C::Quality), "");
 }
 
-// American units by default: 100 °C is 373.16 K here; energies in Btu/lb,
+// American units by default: 100 °C is 373.15 K; energies in Btu/lb,
 // volumes in ft³/lb (v'' = 1.6718 m³/kg is 26.78 ft³/lb, h'' 1150.3 Btu/lb).
 TEST(SteamCompute, SaturationAtTemperatureInAmericanUnits) {
     SteamPage p;
@@ -71,46 +71,88 @@ TEST(SteamCompute, SaturationAtTemperatureInAmericanUnits) {
     p.dialog.click(C::Ok);
     EXPECT_NEAR(p.number(C::VapourVolume), 26.78, 0.02);
     EXPECT_NEAR(p.number(C::VapourEnthalpy), 1150.3, 0.1);
-    EXPECT_NEAR(p.number(C::Pressure), 101.46, 0.01);  // kPa: 373.16 K
+    EXPECT_EQ(p.dialog.windowText(C::Pressure), "101.418");  // kPa, as at 373.15 K
     EXPECT_EQ(p.dialog.windowText(C::Temperature), "100.000");
 }
 
-// The saturated liquid near the triple point and between 280 K and 300 K.
-TEST(SteamCompute, SaturatedLiquidAdjustmentsBelow300K) {
-    struct Case {
-        std::string kelvin;
-        int kind;  // 0: u = h = 0; 1: h = u = IAPWS u − 1; 2: h = u = IAPWS u; 3: as IAPWS gives
-    };
-    const std::vector<Case> cases{{"273.16", 0}, {"273.17", 2}, {"280", 2},    {"280.01", 1},
-                                  {"290", 1},    {"300", 1},    {"300.01", 3}, {"350", 3}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.kelvin);
-        SteamPage p;
-        p.clicks({C::SI, C::Kelvin});
-        p.type(C::Temperature, c.kelvin);
+// The saturated liquid is IAPWS-95's at every temperature: u from EnergiesAt
+// at the saturation density, h = u + pv with the saturation pressure; u = 0
+// at the triple point (the reference state of IAPWS-95) and h = pv = 0.000612
+// kJ/kg there. IAPWS-95 gives h' = 104.829 kJ/kg at 25 °C (Wagner & Pruß
+// 2002, Table 13.1: 104.83).
+TEST(SteamCompute, SaturatedLiquidIsIapws95AtEveryTemperature) {
+    SteamPage p;
+    p.clicks({C::SI});
+    p.type(C::Temperature, "25");
+    p.dialog.click(C::Ok);
+    EXPECT_EQ(p.dialog.windowText(C::LiquidEnthalpy), "104.830");
+
+    p.clicks({C::Kelvin});
+    p.type(C::Temperature, "273.16");
+    p.dialog.click(C::Ok);
+    EXPECT_EQ(p.dialog.windowText(C::LiquidEnergy), "0.000");
+    EXPECT_NEAR(p.page.results().liquidEnthalpy, 0.000612, 0.0001);
+
+    // Across the band where the enthalpy once equalled the energy: every
+    // shown value is IAPWS-95's, and h' rises smoothly (about 4.2 kJ/kg per K).
+    double previous = 0.0;
+    for (double t = 275.0; t <= 305.0; t += 0.5) {
+        SCOPED_TRACE(t);
+        p.type(C::Temperature, std::to_string(t));
         p.dialog.click(C::Ok);
-        const double u = p.number(C::LiquidEnergy);
-        const double h = p.number(C::LiquidEnthalpy);
-        const double t = parseLeadingNumber(c.kelvin);
-        const double rho = 1.0 / p.page.results().liquidVolume;
-        const Energies iapws = EnergiesAt(t, rho);
-        switch (c.kind) {
-            case 0:
-                EXPECT_EQ(p.dialog.windowText(C::LiquidEnergy), "0.000");
-                EXPECT_EQ(p.dialog.windowText(C::LiquidEnthalpy), "0.000");
-                break;
-            case 1:
-                EXPECT_NEAR(u, iapws.u_kJkg - 1.0, 0.001);
-                EXPECT_EQ(h, u);
-                break;
-            case 2:
-                EXPECT_NEAR(u, iapws.u_kJkg, 0.001);
-                EXPECT_EQ(h, u);
-                break;
-            default:
-                EXPECT_NEAR(u, iapws.u_kJkg, 0.001);
-                EXPECT_NEAR(h, iapws.h_kJkg, 0.001);
+        const SteamResults& r = p.page.results();
+        EXPECT_NEAR(r.liquidEnergy, EnergiesAt(t, 1.0 / r.liquidVolume).u_kJkg, 1e-9);
+        EXPECT_NEAR(r.liquidEnthalpy, r.liquidEnergy + r.pressure * r.liquidVolume, 1e-9);
+        if (t > 275.0) {
+            EXPECT_NEAR(p.number(C::LiquidEnthalpy) - previous, 2.09, 0.02);
         }
+        previous = p.number(C::LiquidEnthalpy);
+    }
+}
+
+// °C and °F are T + 273.15 and (T − 32) × 5/9 + 273.15 on every path, there
+// and back: 100 °C and 212 °F boil at IAPWS-95's 101.418 kPa, and 101.325
+// kPa boils at 99.974 °C (373.124 K).
+TEST(SteamCompute, CelsiusAndFahrenheitAreTheKelvinScaleLess273Point15) {
+    struct Case {
+        std::vector<int> clicks;
+        std::string typed;
+        int result;
+        std::string shown;
+    };
+    const std::vector<Case> cases{
+        {{}, "100", C::Pressure, "101.418"},
+        {{C::Fahrenheit}, "212", C::Pressure, "101.418"},
+        {{C::PressureChoice}, "101.325", C::Temperature, "99.974"},
+        {{C::PressureChoice, C::Fahrenheit}, "101.325", C::Temperature, "211.954"},
+        {{C::PressureChoice, C::Kelvin}, "101.325", C::Temperature, "373.124"},
+        // The ends of the saturation line typed in °C and °F are the ends.
+        {{}, "-20", C::Temperature, "-20.000"},
+        {{C::Fahrenheit}, "-4", C::Temperature, "-4.000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        SteamPage p;
+        p.clicks(c.clicks);
+        p.type(c.clicks.empty() || c.clicks.front() != C::PressureChoice ? C::Temperature
+                                                                         : C::Pressure,
+               c.typed);
+        p.dialog.click(C::Ok);
+        EXPECT_TRUE(p.dialog.messages().empty()) << p.dialog.messages().front();
+        EXPECT_EQ(p.dialog.windowText(c.result), c.shown);
+    }
+}
+
+// A tabulated row is shown with the same scale: the row at 373.16 K is
+// 100.010 °C and 212.018 °F.
+TEST(SteamCompute, TabulatedRowInCelsiusAndFahrenheit) {
+    for (const auto& [unit, shown] : std::vector<std::pair<int, std::string>>{
+             {C::Celsius, "100.010"}, {C::Fahrenheit, "212.018"}}) {
+        SteamPage p;
+        p.clicks({C::SI, unit, C::EnthalpyChoice});
+        p.type(C::LiquidEnthalpy, "419.2");
+        p.dialog.click(C::Ok);
+        EXPECT_EQ(p.dialog.windowText(C::Temperature), shown);
     }
 }
 
@@ -132,14 +174,36 @@ TEST(SteamCompute, SaturationAtPressureWithQualityFillsTheMixtureColumn) {
     EXPECT_NEAR(p.number(C::MixtureEnthalpy), (2675.5 + 419.0) / 2, 0.5);
 }
 
-TEST(SteamCompute, QualityThatIsNotANumberMixesAsLiquid) {
-    SteamPage p;
-    p.clicks({C::SI, C::QualityChoice});
-    p.type(C::Temperature, "100");
-    p.type(C::Quality, "half");
-    p.dialog.click(C::Ok);
-    EXPECT_NEAR(p.number(C::MixtureVolume), 0.001, 0.0005);
-    EXPECT_NEAR(p.number(C::MixtureEnthalpy), 419.2, 0.2);
+// A quality is a percentage of vapour: a text that is not a number, or a
+// number outside 0 to 100, is refused and nothing is shown for it.
+TEST(SteamCompute, QualityMustBeAPercentage) {
+    struct Case {
+        std::string typed;
+        std::string message;  // empty: accepted
+    };
+    const std::vector<Case> cases{
+        {"half", "Quality: 'half' is not a number"},
+        {"-50", "Quality must be between 0 and 100 %"},
+        {"100.5", "Quality must be between 0 and 100 %"},
+        {"0", ""},
+        {"100", ""},
+        {" 12,5 ", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        SteamPage p;
+        p.clicks({C::SI, C::QualityChoice});
+        p.type(C::Temperature, "100");
+        p.type(C::Quality, c.typed);
+        p.dialog.click(C::Ok);
+        if (c.message.empty()) {
+            EXPECT_TRUE(p.dialog.messages().empty());
+            EXPECT_GT(p.number(C::MixtureVolume), 0.0);
+        } else {
+            EXPECT_EQ(p.dialog.messages(), std::vector<std::string>{c.message});
+            expectFilled(p, kMixture, false);
+        }
+    }
 }
 
 TEST(SteamCompute, SaturationMessages) {
@@ -148,43 +212,44 @@ TEST(SteamCompute, SaturationMessages) {
         std::vector<int> clicks;
         std::vector<std::pair<int, std::string>> typed;
         std::string message;
-        bool cleared;  // all twelve fields emptied
+        bool cleared;  // the results emptied (every refusal does)
     };
     const std::vector<Case> cases{
-        {"empty temperature", {}, {}, "Input Temperature", false},
-        {"empty pressure", {C::PressureChoice}, {{C::Pressure, ""}}, "Input Pressure", false},
+        {"empty temperature", {}, {}, "Input Temperature", true},
+        {"empty pressure", {C::PressureChoice}, {{C::Pressure, ""}}, "Input Pressure", true},
         {"empty quality", {C::QualityChoice}, {{C::Temperature, "100"}}, "Input Quality", true},
         {"below 253.15 K",
          {C::Kelvin},
          {{C::Temperature, "253.1"}},
          "Temperature is out of range for saturation (253.15 K up to 647.096 K)",
-         false},
+         true},
         {"critical temperature",
          {C::Kelvin},
          {{C::Temperature, "647.096"}},
          "Temperature is out of range for saturation (253.15 K up to 647.096 K)",
-         false},
-        {"not a number",
-         {},
-         {{C::Temperature, "nan"}},
-         "Temperature is out of range for saturation (253.15 K up to 647.096 K)",
-         false},
+         true},
+        {"not a number", {}, {{C::Temperature, "nan"}}, "Temperature: 'nan' is not a number", true},
+        {"a unit typed along",
+         {C::PressureChoice},
+         {{C::Pressure, "10bar"}},
+         "Pressure: '10bar' is not a number",
+         true},
         {"critical pressure",
          {C::PressureChoice},
          {{C::Pressure, "22064"}},
          "Pressure is out of range for saturation (0.12545844 kPa up to 22064 kPa)",
-         false},
+         true},
         {"below the lowest pressure",
          {C::PressureChoice},
          {{C::Pressure, "0.125"}},
          "Pressure is out of range for saturation (0.12545844 kPa up to 22064 kPa)",
-         false},
-        {"no property", {C::TemperatureChoice}, {}, "Select a Property", false},
+         true},
+        {"no property", {C::TemperatureChoice}, {}, "Select a Property", true},
         {"quality without a property",
          {C::QualityChoice, C::TemperatureChoice},
          {{C::Quality, "5"}},
          "Select Temperature or Pressure with Quality",
-         false},
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -355,18 +420,26 @@ TEST(SteamCompute, SuperheatedMessagesAndRefusals) {
          {C::TemperatureChoice, C::PressureChoice},
          {{C::Temperature, "0"}, {C::Pressure, "100"}},
          {"Temperature is out of range"}},
-        {"(T, P) 22000.1 kPa",
+        {"(T, P) above 6000 psia",
          {C::TemperatureChoice, C::PressureChoice},
-         {{C::Temperature, "300"}, {C::Pressure, "22000.1"}},
+         {{C::Temperature, "300"}, {C::Pressure, "41369"}},
          {"Pressure is out of range"}},
+        {"(T, P) above 1600 °F",
+         {C::TemperatureChoice, C::PressureChoice},
+         {{C::Temperature, "871.12"}, {C::Pressure, "100"}},
+         {"Temperature is out of range"}},
         {"(T, P) nan",
          {C::TemperatureChoice, C::PressureChoice},
          {{C::Temperature, "nan"}, {C::Pressure, "100"}},
-         {"Temperature is out of range"}},
+         {"Temperature: 'nan' is not a number"}},
+        {"(T, P) a unit typed along both",
+         {C::TemperatureChoice, C::PressureChoice},
+         {{C::Temperature, "122F"}, {C::Pressure, "10bar"}},
+         {"Temperature: '122F' is not a number", "Pressure: '10bar' is not a number"}},
         {"(T, v) above 1600 °F",
          {C::TemperatureChoice, C::VolumeChoice},
          {{C::Temperature, "900"}, {C::VapourVolume, "1"}},
-         {"Temperature is out of range (273.17 K to 1144.27 K)"}},
+         {"Temperature is out of range (273.16 K to 1144.26 K)"}},
         {"(P, h) above 6000 psia",
          {C::PressureChoice, C::EnthalpyChoice},
          {{C::Pressure, "42000"}, {C::VapourEnthalpy, "1000"}},
@@ -378,8 +451,8 @@ TEST(SteamCompute, SuperheatedMessagesAndRefusals) {
         {"(P, h) beyond 1600 °F",
          {C::PressureChoice, C::EnthalpyChoice},
          {{C::Pressure, "100"}, {C::VapourEnthalpy, "9000"}},
-         {"State out of range of the steam formulation (273.17 K to 1144.27 K, 0.6113 kPa to 41368 "
-          "kPa)"}},
+         {"No state of water between 273.16 K and 1144.26 K and between 0.6113 kPa and 41368 kPa "
+          "has these two values"}},
         {"incomplete pair",
          {C::TemperatureChoice},
          {{C::Temperature, "100"}},
@@ -391,10 +464,13 @@ TEST(SteamCompute, SuperheatedMessagesAndRefusals) {
         p.clicks({C::SI, C::SuperheatedMode});
         p.clicks(c.pair);
         for (const auto& [edit, text] : c.typed) p.type(edit, text);
-        p.dialog.setWindowText(C::MixtureVolume, "kept");
+        p.dialog.setWindowText(C::MixtureVolume, "from other inputs");
         p.dialog.click(C::Ok);
         EXPECT_EQ(p.dialog.messages(), c.messages);
-        EXPECT_EQ(p.dialog.windowText(C::MixtureVolume), "kept");
+        // A refusal leaves no result of other inputs on screen, and keeps
+        // what was typed.
+        EXPECT_EQ(p.dialog.windowText(C::MixtureVolume), "");
+        for (const auto& [edit, text] : c.typed) EXPECT_EQ(p.dialog.windowText(edit), text);
     }
 }
 
@@ -456,6 +532,97 @@ TEST(SteamCompute, PhaseWordDoesNotFollowIntoSaturationMode) {
     expectFilled(p, kLiquid, true);
     expectFilled(p, kVapour, true);
     expectFilled(p, kMixture, false);
+}
+
+// (T, P) over the formulation's whole range: 540 °C and 10 MPa, a turbine
+// inlet, within 0.1 % of IAPWS-95's h = 3476.9 kJ/kg; above the critical
+// point the fluid is called supercritical and shown in the Vapor column;
+// 0.01 °C typed in °C or °F is the triple point, the lower limit.
+TEST(SteamCompute, TemperaturePressureOverTheWholeRange) {
+    struct Case {
+        std::vector<int> clicks;
+        std::string t;
+        std::string p;
+        std::string word;
+        const std::vector<int>* column;
+        double h;  // kJ/kg, 0: not checked
+    };
+    const std::vector<Case> cases{
+        {{C::Bar}, "540", "100", "superheated", &kVapour, 3476.9},
+        {{C::Kelvin}, "700", "30000", "supercritical", &kVapour, 0.0},
+        {{C::Kelvin}, "600", "30000", "subcooled", &kLiquid, 0.0},
+        {{}, "0.01", "100", "subcooled", &kLiquid, 0.0},
+        {{C::Fahrenheit}, "32.018", "100", "subcooled", &kLiquid, 0.0},
+        {{}, "871.11", "41368", "supercritical", &kVapour, 0.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.t + ", " + c.p);
+        SteamPage p;
+        p.clicks({C::SI, C::SuperheatedMode, C::TemperatureChoice, C::PressureChoice});
+        p.clicks(c.clicks);
+        p.type(C::Temperature, c.t);
+        p.type(C::Pressure, c.p);
+        p.dialog.click(C::Ok);
+        EXPECT_TRUE(p.dialog.messages().empty()) << p.dialog.messages().front();
+        EXPECT_EQ(p.dialog.windowText(C::Quality), c.word);
+        for (const auto* column : {&kLiquid, &kVapour, &kMixture})
+            expectFilled(p, *column, column == c.column);
+        if (c.h != 0.0) {
+            EXPECT_NEAR(p.number(c.column->front()), c.h, 0.001 * c.h);
+        }
+    }
+}
+
+// 25 °C with h = 109.45 kJ/kg is the compressed liquid at about 5 MPa, not
+// a wet state of 0.19 % quality at 3.17 kPa.
+TEST(SteamCompute, TemperatureEnthalpyOfACompressedLiquid) {
+    SteamPage p;
+    p.clicks({C::SI, C::SuperheatedMode, C::TemperatureChoice, C::EnthalpyChoice});
+    p.type(C::Temperature, "25");
+    p.type(C::VapourEnthalpy, "109.45");
+    p.dialog.click(C::Ok);
+    EXPECT_TRUE(p.dialog.messages().empty());
+    EXPECT_EQ(p.dialog.windowText(C::Quality), "subcooled");
+    EXPECT_NEAR(p.number(C::Pressure), 5000.0, 150.0);
+    expectFilled(p, kLiquid, true);
+    expectFilled(p, kMixture, false);
+}
+
+// Results belong to the inputs, units and mode they were computed for: a
+// refusal, or a click on a unit, a property or a mode, empties them and
+// keeps what was typed.
+TEST(SteamCompute, ResultsDoNotOutliveTheirInputs) {
+    const std::vector<int> changes{C::Kelvin, C::Bar, C::American, C::QualityChoice,
+                                   C::SuperheatedMode};
+    for (int change : changes) {
+        SCOPED_TRACE(change);
+        SteamPage p;
+        p.clicks({C::SI});
+        p.type(C::Temperature, "100");
+        p.dialog.click(C::Ok);
+        ASSERT_FALSE(p.dialog.windowText(C::VapourVolume).empty());
+        p.dialog.click(change);
+        // The temperature stays where it is still an input (superheated mode
+        // starts with no property chosen).
+        EXPECT_EQ(p.dialog.windowText(C::Temperature),
+                  change == C::SuperheatedMode ? "" : "100.000");
+        for (int edit : {C::Pressure, C::VapourVolume, C::LiquidEnthalpy, C::VapourEnergy})
+            EXPECT_EQ(p.dialog.windowText(edit), "") << edit;
+    }
+
+    SteamPage p;
+    p.clicks({C::SI, C::SuperheatedMode, C::TemperatureChoice, C::PressureChoice});
+    p.type(C::Temperature, "500");
+    p.type(C::Pressure, "100");
+    p.dialog.click(C::Ok);
+    ASSERT_EQ(p.dialog.windowText(C::Quality), "superheated");
+    p.type(C::Temperature, "1000");
+    p.dialog.click(C::Ok);
+    EXPECT_EQ(p.dialog.messages(), std::vector<std::string>{"Temperature is out of range"});
+    EXPECT_EQ(p.dialog.windowText(C::Temperature), "1000");
+    EXPECT_EQ(p.dialog.windowText(C::Pressure), "100.000");
+    for (int edit : {C::Quality, C::VapourVolume, C::VapourEnthalpy, C::VapourEnergy})
+        EXPECT_EQ(p.dialog.windowText(edit), "") << edit;
 }
 
 }  // namespace
