@@ -16,7 +16,10 @@ class QtDialog;
 
 // The program's one window: a tab per page above a bare strip with the
 // banner; no OK, Cancel, Apply or Help buttons. Each page's initialisation
-// runs the first time its tab comes to the front.
+// runs the first time its tab comes to the front. A page keeps the user while
+// a number field holds a typed text that is not a number. The window opens
+// large enough to show every page whole when the screen can hold it, and
+// cannot be made smaller than that.
 class PropertySheet : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +32,7 @@ class PropertySheet : public QWidget {
     Page& page(int index) const { return *m_pages.at(static_cast<std::size_t>(index)).page; }
 
   private:
+    void tabChanged(int index);
     void bringToFront(int index);
 
     struct PageSlot {
@@ -38,6 +42,8 @@ class PropertySheet : public QWidget {
     };
     QTabWidget* m_tabs;
     std::vector<PageSlot> m_pages;
+    int m_inFront = -1;
+    bool m_goingBack = false;  // putting the page the user may not leave back in front
 };
 
 }  // namespace chemeng::ui

@@ -18,6 +18,7 @@ void Bindings::push(Dialog& dialog) const {
         if (const auto* text = std::get_if<const std::string*>(&binding.member)) {
             dialog.setWindowText(binding.controlId, **text);
         } else {
+            dialog.declareNumberField(binding.controlId);
             dialog.setWindowText(binding.controlId,
                                  formatGeneral(*std::get<const double*>(binding.member)));
         }

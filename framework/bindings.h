@@ -10,7 +10,8 @@ class Dialog;
 
 // A page's data exchange: which member each edit shows. push() writes every
 // bound member into its control, texts as held and doubles in the general
-// format (see formatGeneral).
+// format (see formatGeneral); it also declares every double's edit a number
+// field to the dialog.
 class Bindings {
   public:
     void bind(int controlId, const std::string* text);

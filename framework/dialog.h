@@ -38,6 +38,11 @@ class Dialog {
 
     // Modal message with an OK button; the program's name is the caption.
     virtual void messageBox(const std::string& text) = 0;
+
+    // Tells the window that an edit shows a number bound to a page member.
+    // A window checks such edits when the user leaves the page: a text typed
+    // there that is not a number keeps the user on the page with a message.
+    virtual void declareNumberField(int id) { static_cast<void>(id); }
 };
 
 }  // namespace chemeng

@@ -25,10 +25,15 @@ enum ControlFlag : unsigned {
     kNoBorder = 1u << 4,  // edit without frame
     kNewGroup = 1u << 5,  // radio starts an independent group
     kBold = 1u << 6,      // label emphasised (headings)
+    kRaised = 1u << 7,    // label set as an exponent: smaller, at the top of its cell
 };
 
 // One control of a page: identity, kind, caption, and its cell in the page's
-// grid (row, column, spans). Geometry is a grid, not dialog units.
+// grid (row, column, spans). Geometry is a grid, not dialog units. An edit's
+// label is not drawn: it names the field in messages and to screen readers.
+// widthChars sizes an edit or a combo for the longest text it can show, in
+// characters (digits for an edit, capitals for a combo); 0 leaves the
+// toolkit's default.
 struct ControlSpec {
     int id;
     ControlKind kind;
@@ -38,6 +43,7 @@ struct ControlSpec {
     int rowSpan = 1;
     int columnSpan = 1;
     unsigned flags = kNone;
+    int widthChars = 0;
 };
 
 struct PageLayout {

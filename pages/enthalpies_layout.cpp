@@ -11,33 +11,52 @@ using namespace EnthalpiesCtl;
 
 constexpr unsigned kShown = kReadOnly | kCentered;
 
-// Columns: 0 and 1 the picker; 2 to 9 the compound, one phase per pair of
-// rows (radio and range, then the enthalpy function), and the computation
-// with its two temperatures. The phase radios and the unit radios are
-// separate groups.
+// Widths in characters of the longest texts the data files give: names of
+// up to 28 characters (the toolkit counts a combo's width in capitals X and
+// adds room for an icon: 25 X hold the widest, 1,2-DIBROMOTETRAFLUOROETHANE), formulas of up to 8
+// (main) and 14 (Miscellaneous) characters, ranges such as 294.72, results up to the seven integer
+// digits and three decimals the rounding step holds. Each column of coefficients is as wide as its
+// longest: A1 as cut (-857.214), A2 (0.0049206945), A3
+// (-0.0001063841) and A4 (-1.11326925e-09, a fourth of a cut -4.453077e-09).
+constexpr int kNameChars = 25;
+constexpr int kMainFormulaChars = 8;
+constexpr int kMiscFormulaChars = 14;
+constexpr int kA1Chars = 10;
+constexpr int kA2Chars = 12;
+constexpr int kA3Chars = 13;
+constexpr int kA4Chars = 14;
+constexpr int kRangeChars = 7;
+constexpr int kResultChars = 12;
+constexpr int kInputChars = 10;
+
+// Columns 0 and 1: the picker, each letter group beside its label, the two
+// formula lists below. Columns 2 to 9: the compound, one phase per pair of
+// rows (radio and range, then the enthalpy function, its coefficients in the
+// even columns), and the computation with its two temperatures. The phase
+// radios and the unit radios are separate groups.
 constexpr std::array kControls{
     ControlSpec{0, K::Label, "Compounds", 0, 0, 1, 2, kBold},
     ControlSpec{0, K::Label, "A - D", 1, 0},
-    ControlSpec{GroupAtoD, K::ComboBox, "", 2, 0, 1, 1, kSorted},
-    ControlSpec{0, K::Label, "E - H", 1, 1},
-    ControlSpec{GroupEtoH, K::ComboBox, "", 2, 1, 1, 1, kSorted},
+    ControlSpec{GroupAtoD, K::ComboBox, "", 1, 1, 1, 1, kSorted, kNameChars},
+    ControlSpec{0, K::Label, "E - H", 2, 0},
+    ControlSpec{GroupEtoH, K::ComboBox, "", 2, 1, 1, 1, kSorted, kNameChars},
     ControlSpec{0, K::Label, "I - L", 3, 0},
-    ControlSpec{GroupItoL, K::ComboBox, "", 4, 0, 1, 1, kSorted},
-    ControlSpec{0, K::Label, "M - Q", 3, 1},
-    ControlSpec{GroupMtoQ, K::ComboBox, "", 4, 1, 1, 1, kSorted},
+    ControlSpec{GroupItoL, K::ComboBox, "", 3, 1, 1, 1, kSorted, kNameChars},
+    ControlSpec{0, K::Label, "M - Q", 4, 0},
+    ControlSpec{GroupMtoQ, K::ComboBox, "", 4, 1, 1, 1, kSorted, kNameChars},
     ControlSpec{0, K::Label, "R - X", 5, 0},
-    ControlSpec{GroupRtoX, K::ComboBox, "", 6, 0, 1, 1, kSorted},
-    ControlSpec{0, K::Label, "Miscellaneous", 5, 1},
-    ControlSpec{MiscNames, K::ComboBox, "", 6, 1, 1, 1, kSorted},
-    ControlSpec{0, K::Label, "Formula", 7, 0},
-    ControlSpec{MainFormulas, K::ListBox, "", 8, 0, 5, 1},
-    ControlSpec{MiscFormulas, K::ListBox, "", 8, 1, 5, 1, kSorted},
+    ControlSpec{GroupRtoX, K::ComboBox, "", 5, 1, 1, 1, kSorted, kNameChars},
+    ControlSpec{0, K::Label, "Miscellaneous", 6, 0},
+    ControlSpec{MiscNames, K::ComboBox, "", 6, 1, 1, 1, kSorted, kNameChars},
+    ControlSpec{0, K::Label, "Formula", 7, 0, 1, 2},
+    ControlSpec{MainFormulas, K::ListBox, "", 8, 0, 4, 1, kNone, kMainFormulaChars},
+    ControlSpec{MiscFormulas, K::ListBox, "", 8, 1, 4, 1, kSorted, kMiscFormulaChars},
 
-    ControlSpec{Name, K::Edit, "", 0, 2, 1, 8, kShown},
+    ControlSpec{Name, K::Edit, "Name", 0, 2, 1, 8, kShown},
     ControlSpec{0, K::Label, "Fomula", 1, 2},
-    ControlSpec{Formula, K::Edit, "", 1, 3, 1, 2, kReadOnly},
+    ControlSpec{Formula, K::Edit, "Formula", 1, 3, 1, 2, kReadOnly, kMiscFormulaChars},
     ControlSpec{0, K::Label, "Molecular weight (g mol)", 1, 5, 1, 3},
-    ControlSpec{MolecularWeight, K::Edit, "", 1, 8, 1, 2, kCentered},
+    ControlSpec{MolecularWeight, K::Edit, "Molecular weight", 1, 8, 1, 2, kCentered, kRangeChars},
 
     ControlSpec{0, K::Label, "Enthalpies", 2, 2, 1, 8, kBold},
     ControlSpec{0, K::Label, "(H (J/(g mol):T is in K): (H for gases is in the ideal state)", 3, 2,
@@ -45,44 +64,43 @@ constexpr std::array kControls{
 
     ControlSpec{Gas, K::RadioButton, "Gas", 4, 2, 1, 1, kNewGroup},
     ControlSpec{0, K::Label, "Min", 4, 3},
-    ControlSpec{GasTmin, K::Edit, "", 4, 4, 1, 1, kShown},
-    ControlSpec{0, K::Label, "K", 4, 5},
-    ControlSpec{0, K::Label, "Max", 4, 6},
-    ControlSpec{GasTmax, K::Edit, "", 4, 7, 1, 1, kShown},
-    ControlSpec{0, K::Label, "K", 4, 8},
-    ControlSpec{GasA1, K::Edit, "", 5, 2, 1, 1, kShown},
+    ControlSpec{GasTmin, K::Edit, "Gas Tmin", 4, 4, 1, 1, kShown, kRangeChars},
+    ControlSpec{0, K::Label, "K   Max", 4, 5},
+    ControlSpec{GasTmax, K::Edit, "Gas Tmax", 4, 6, 1, 1, kShown, kRangeChars},
+    ControlSpec{0, K::Label, "K", 4, 7},
+    ControlSpec{GasA1, K::Edit, "Gas A1", 5, 2, 1, 1, kShown, kA1Chars},
     ControlSpec{0, K::Label, "*T +", 5, 3},
-    ControlSpec{GasA2, K::Edit, "", 5, 4, 1, 1, kShown},
+    ControlSpec{GasA2, K::Edit, "Gas A2", 5, 4, 1, 1, kShown, kA2Chars},
     ControlSpec{0, K::Label, "*T²+", 5, 5},
-    ControlSpec{GasA3, K::Edit, "", 5, 6, 1, 1, kShown},
+    ControlSpec{GasA3, K::Edit, "Gas A3", 5, 6, 1, 1, kShown, kA3Chars},
     ControlSpec{0, K::Label, "*T³+", 5, 7},
-    ControlSpec{GasA4, K::Edit, "", 5, 8, 1, 1, kShown},
+    ControlSpec{GasA4, K::Edit, "Gas A4", 5, 8, 1, 1, kShown, kA4Chars},
     ControlSpec{0, K::Label, "*T⁴", 5, 9},
 
     ControlSpec{Liquid, K::RadioButton, "Liquid", 6, 2},
     ControlSpec{0, K::Label, "Min", 6, 3},
-    ControlSpec{LiquidTmin, K::Edit, "", 6, 4, 1, 1, kShown},
-    ControlSpec{0, K::Label, "K", 6, 5},
-    ControlSpec{0, K::Label, "Max", 6, 6},
-    ControlSpec{LiquidTmax, K::Edit, "", 6, 7, 1, 1, kShown},
-    ControlSpec{0, K::Label, "K", 6, 8},
-    ControlSpec{LiquidA1, K::Edit, "", 7, 2, 1, 1, kShown},
+    ControlSpec{LiquidTmin, K::Edit, "Liquid Tmin", 6, 4, 1, 1, kShown, kRangeChars},
+    ControlSpec{0, K::Label, "K   Max", 6, 5},
+    ControlSpec{LiquidTmax, K::Edit, "Liquid Tmax", 6, 6, 1, 1, kShown, kRangeChars},
+    ControlSpec{0, K::Label, "K", 6, 7},
+    ControlSpec{LiquidA1, K::Edit, "Liquid A1", 7, 2, 1, 1, kShown, kA1Chars},
     ControlSpec{0, K::Label, "*T +", 7, 3},
-    ControlSpec{LiquidA2, K::Edit, "", 7, 4, 1, 1, kShown},
+    ControlSpec{LiquidA2, K::Edit, "Liquid A2", 7, 4, 1, 1, kShown, kA2Chars},
     ControlSpec{0, K::Label, "*T²+", 7, 5},
-    ControlSpec{LiquidA3, K::Edit, "", 7, 6, 1, 1, kShown},
+    ControlSpec{LiquidA3, K::Edit, "Liquid A3", 7, 6, 1, 1, kShown, kA3Chars},
     ControlSpec{0, K::Label, "*T³", 7, 7},
 
-    ControlSpec{0, K::Label, "Reference Temperature", 8, 2, 1, 2},
-    ControlSpec{ReferenceTemperature, K::Edit, "", 8, 4, 1, 2, kCentered},
-    ControlSpec{0, K::Label, "Temperature", 9, 2, 1, 2},
-    ControlSpec{Temperature, K::Edit, "", 9, 4, 1, 2, kCentered},
-    ControlSpec{Celsius, K::RadioButton, "°C", 9, 6, 1, 1, kNewGroup},
-    ControlSpec{Fahrenheit, K::RadioButton, "°F", 9, 7},
-    ControlSpec{Kelvin, K::RadioButton, "K", 9, 8},
-    ControlSpec{Ok, K::PushButton, "OK", 10, 4, 1, 2},
-    ControlSpec{0, K::Label, "H ( J/(g mol)", 11, 2, 1, 2},
-    ControlSpec{H, K::Edit, "", 11, 4, 1, 2, kCentered},
+    ControlSpec{0, K::Label, "Reference Temperature", 8, 2, 1, 3},
+    ControlSpec{ReferenceTemperature, K::Edit, "Reference Temperature", 8, 5, 1, 2, kCentered,
+                kInputChars},
+    ControlSpec{0, K::Label, "Temperature", 9, 2, 1, 3},
+    ControlSpec{Temperature, K::Edit, "Temperature", 9, 5, 1, 2, kCentered, kInputChars},
+    ControlSpec{Celsius, K::RadioButton, "°C", 9, 7, 1, 1, kNewGroup},
+    ControlSpec{Fahrenheit, K::RadioButton, "°F", 9, 8},
+    ControlSpec{Kelvin, K::RadioButton, "K", 9, 9},
+    ControlSpec{Ok, K::PushButton, "OK", 10, 5, 1, 2},
+    ControlSpec{0, K::Label, "H ( J/(g mol)", 11, 2, 1, 3},
+    ControlSpec{H, K::Edit, "H", 11, 5, 1, 2, kCentered, kResultChars},
 };
 
 constexpr PageLayout kLayout{"Enthalpies", kControls};

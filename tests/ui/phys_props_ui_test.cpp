@@ -54,15 +54,20 @@ class PhysPropsUiTest : public QObject {
         QCOMPARE(sheet.tabs()->tabText(0), QString("Physical Properties"));
         QVERIFY(log.messages.isEmpty());
 
-        // The combo shows its first item, yet nothing is shown until a choice.
+        // Nothing is chosen, and no combo shows an item, until a choice.
         auto* aToD = control<QComboBox>(sheet, PhysPropsCtl::GroupAtoD);
         QVERIFY(aToD != nullptr);
-        QCOMPARE(aToD->currentText(), QString("ACETONE"));
+        QCOMPARE(aToD->currentText(), QString());
         QCOMPARE(shown(sheet, PhysPropsCtl::Name), QString());
 
-        // Down arrows in the combo: ACETONE, ACETONE, BENZENE.
+        // Down arrows in the combo: ACETONE, ACETONE (a second row of that
+        // name shows the first), BENZENE.
         aToD->setFocus();
         QTest::keyClick(aToD, Qt::Key_Down);
+        QCOMPARE(aToD->currentText(), QString("ACETONE"));
+        QCOMPARE(shown(sheet, PhysPropsCtl::MolecularWeight), QString("58.08"));
+        QTest::keyClick(aToD, Qt::Key_Down);
+        QCOMPARE(aToD->currentIndex(), 1);
         QCOMPARE(shown(sheet, PhysPropsCtl::MolecularWeight), QString("58.08"));
         QTest::keyClick(aToD, Qt::Key_Down);
         QCOMPARE(aToD->currentText(), QString("BENZENE"));

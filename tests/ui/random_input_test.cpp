@@ -1,9 +1,12 @@
 // The whole window under a seeded stream of random user actions: clicks on
 // radios and buttons, choices in combos and lists, random texts typed into
-// edits, Enter, tab switches. After every action every edit of the page in
+// edits, Enter, tab switches, Tab and Backtab focus moves, the mouse wheel
+// over combos, lists and edits. After every action every edit of the page in
 // front must show nothing, a finite number as the pages format numbers, a
 // text from the data files, a phase word of the steam page, or a text the
-// user typed there; every message must be one of the program's own.
+// user typed there; every message must be one of the program's own. A focus
+// move, or the wheel anywhere but over the combo that has the focus, changes
+// nothing on the page.
 //
 // A longer run by hand:
 //   CHEMENG_RANDOM_STEPS=100000 CHEMENG_RANDOM_SEED=7 QT_QPA_PLATFORM=offscreen
@@ -19,6 +22,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -353,21 +357,21 @@ std::string RandomInputTest::act(Run& run) {
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(to).center());
         return "tab " + std::to_string(to);
     }
-    if (roll < 22) {
+    if (roll < 20) {
         const auto radios = controlsOf<QRadioButton>(page);
         if (radios.empty()) return "no radio";
         QRadioButton* radio = rng.pick(radios);
         QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
         return "radio " + std::to_string(controlId(radio));
     }
-    if (roll < 34) {
+    if (roll < 30) {
         const auto buttons = controlsOf<QPushButton>(page);
         if (buttons.empty()) return "no button";
         QPushButton* button = rng.pick(buttons);
         QTest::mouseClick(button, Qt::LeftButton);
         return "button " + std::to_string(controlId(button));
     }
-    if (roll < 46) {
+    if (roll < 40) {
         const auto combos = controlsOf<QComboBox>(page);
         if (combos.empty()) return "no combo";
         QComboBox* combo = rng.pick(combos);
@@ -377,7 +381,7 @@ std::string RandomInputTest::act(Run& run) {
         emit combo->activated(index);
         return "combo " + std::to_string(controlId(combo)) + " #" + std::to_string(index);
     }
-    if (roll < 56) {
+    if (roll < 48) {
         const auto lists = controlsOf<QListWidget>(page);
         if (lists.empty()) return "no list";
         QListWidget* list = rng.pick(lists);
@@ -391,11 +395,37 @@ std::string RandomInputTest::act(Run& run) {
         }
         return done;
     }
+    if (roll < 54) {  // Tab or Backtab from wherever the focus is
+        QWidget* from = QApplication::focusWidget();
+        if (from == nullptr || !page->isAncestorOf(from)) from = page;
+        const bool back = rng.chance(30);
+        QTest::keyClick(from, back ? Qt::Key_Backtab : Qt::Key_Tab);
+        return std::string("focus key ") + (back ? "backtab" : "tab");
+    }
+    if (roll < 60) {  // the wheel over a combo, a list or an edit
+        std::vector<QWidget*> targets;
+        for (QWidget* w : controlsOf<QComboBox>(page)) targets.push_back(w);
+        for (QWidget* w : controlsOf<QListWidget>(page)) targets.push_back(w);
+        for (QWidget* w : controlsOf<QLineEdit>(page)) targets.push_back(w);
+        if (targets.empty()) return "no wheel target";
+        QWidget* target = rng.pick(targets);
+        if (rng.chance(30)) target->setFocus(Qt::TabFocusReason);
+        const bool focusedCombo = target->hasFocus() && qobject_cast<QComboBox*>(target);
+        QWidget* under = target;
+        if (auto* list = qobject_cast<QListWidget*>(target)) under = list->viewport();
+        const QPointF at(under->width() / 2.0, under->height() / 2.0);
+        QWheelEvent wheel(at, under->mapToGlobal(at), QPoint(),
+                          QPoint(0, rng.chance(50) ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(under, &wheel);
+        return std::string(focusedCombo ? "wheel over focused combo " : "wheel idle over ") +
+               std::to_string(controlId(target));
+    }
     const auto edits = controlsOf<QLineEdit>(page);
     if (edits.empty()) return "no edit";
     QLineEdit* edit = rng.pick(edits);
     const int id = controlId(edit);
-    if (roll < 70) {
+    if (roll < 72) {
         QTest::keyClick(rng.chance(80) ? static_cast<QWidget*>(edit) : page, Qt::Key_Return);
         return "enter at " + std::to_string(id);
     }
@@ -474,6 +504,9 @@ void RandomInputTest::randomActionsNeverShowGarbage() {
     sheet.resize(1100, 750);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    // Focus moves only where the window is active.
+    sheet.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&sheet));
 
     Run run(sheet.tabs(), seed);
     run.dataText = allDataText(dataDir);
@@ -508,6 +541,10 @@ void RandomInputTest::randomActionsNeverShowGarbage() {
 
         QString fault;
         if (took > kStepBound_ms) fault = QString("the action took %1 ms").arg(took);
+        const bool idle = action.rfind("focus key", 0) == 0 || action.rfind("wheel idle", 0) == 0;
+        if (fault.isEmpty() && idle &&
+            (shownTexts() != before || log.messages.size() != messagesBefore))
+            fault = "a focus move or the wheel changed the page";
         for (; fault.isEmpty() && run.seenMessages < log.messages.size(); ++run.seenMessages) {
             const std::string message = log.messages[run.seenMessages].toStdString();
             ++run.messageCounts[message];
