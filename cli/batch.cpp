@@ -18,13 +18,15 @@ std::string numberText(double value) {
     return error == std::errc{} ? std::string(buffer.data(), end) : std::string();
 }
 
-nlohmann::ordered_json errorLine(const nlohmann::json* id, int status, const std::string& message,
-                                 const std::string& field = {}) {
-    nlohmann::ordered_json answer = nlohmann::ordered_json::object();
-    if (id != nullptr) answer["id"] = *id;
-    const auto error = failureJson(Failure{status, message, field, ""});
-    answer["error"] = error["error"];
-    return answer;
+// A line's answer: the JSON object body, with the line's id first.
+std::string withId(const nlohmann::json* id, const std::string& body) {
+    if (id == nullptr) return body;
+    return "{\"id\":" + id->dump() + (body.size() > 2 ? "," + body.substr(1) : "}");
+}
+
+std::string errorLine(const nlohmann::json* id, int status, const std::string& message,
+                      const std::string& field = {}) {
+    return withId(id, failureJson(Failure{status, message, field, ""}));
 }
 
 }  // namespace
@@ -67,7 +69,6 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, Runner& run
         if (request.is_discarded() || !request.is_object()) {
             out << errorLine(nullptr, kUsage,
                              "line " + std::to_string(lineNumber) + " is not a JSON object")
-                       .dump()
                 << '\n';
             continue;
         }
@@ -76,23 +77,21 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, Runner& run
         std::string command, error;
         Options options;
         if (!batchOptions(request, command, options, error)) {
-            out << errorLine(id, kUsage, error).dump() << '\n';
+            out << errorLine(id, kUsage, error) << '\n';
             continue;
         }
-        const auto parsed = parseRequest(command, options);
+        auto parsed = parseRequest(command, options);
         if (const Failure* failure = std::get_if<Failure>(&parsed)) {
-            out << errorLine(id, failure->status, failure->message, failure->field).dump() << '\n';
+            out << errorLine(id, failure->status, failure->message, failure->field) << '\n';
             continue;
         }
-        const Request& checked = std::get<Request>(parsed);
+        Request checked = std::get<Request>(std::move(parsed));
+        checked.output.json = true;  // every answer is a JSON line
+        checked.output.tableFormat = TableFormat::JsonLines;
         const std::vector<Answer> answers = runner.evaluate(checked);
         for (const std::string& message : runner.takeLoadMessages())
             err << "chemeng-cli: " << message << '\n';
-        nlohmann::ordered_json answer = nlohmann::ordered_json::object();
-        if (id != nullptr) answer["id"] = *id;
-        const nlohmann::ordered_json body = answersJson(checked, answers);
-        for (auto it = body.begin(); it != body.end(); ++it) answer[it.key()] = *it;
-        out << answer.dump() << '\n';
+        out << withId(id, answersJson(checked, answers)) << '\n';
     }
     return in.bad() ? kPageMessage : kOk;
 }

@@ -161,7 +161,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const auto parsed = parseRequest(command, options);
         if (const Failure* failure = std::get_if<Failure>(&parsed)) {
             if (options.count("json") != 0) {
-                out << failureJson(*failure).dump() << '\n';
+                out << failureJson(*failure) << '\n';
             } else {
                 err << "chemeng-cli " << command << ": " << failureText(*failure) << '\n';
             }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <ostream>
+#include <string_view>
 
 namespace chemeng::cli {
 
@@ -49,16 +50,108 @@ std::string significant(double value, int digits) {
     return std::string(buffer.data(), end);
 }
 
-// Puts value at a dotted path of nested objects.
-void setPath(nlohmann::ordered_json& object, const std::string& path,
-             nlohmann::ordered_json value) {
-    nlohmann::ordered_json* at = &object;
-    std::size_t start = 0;
-    for (std::size_t dot = path.find('.'); dot != std::string::npos; dot = path.find('.', start)) {
-        at = &(*at)[path.substr(start, dot - start)];
-        start = dot + 1;
+void appendEscaped(std::string& out, std::string_view text) {
+    out.push_back('"');
+    std::size_t run = 0;  // start of the stretch that needs no escaping
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte != '"' && byte != '\\') continue;
+        out.append(text.substr(run, i - run));
+        run = i + 1;
+        if (byte == '"' || byte == '\\') {
+            out.push_back('\\');
+            out.push_back(text[i]);
+        } else {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out.push_back(kHex[byte >> 4]);
+            out.push_back(kHex[byte & 0xF]);
+        }
     }
-    (*at)[path.substr(start)] = std::move(value);
+    out.append(text.substr(run));
+    out.push_back('"');
+}
+
+// Keys are this program's own snake_case words: nothing to escape.
+void appendKey(std::string& out, std::string_view key) {
+    out.push_back('"');
+    out.append(key);
+    out += "\":";
+}
+
+// The shortest text that reads back as the same double; integral values
+// keep a ".0" so that every reader sees a floating-point number.
+void appendNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
+    std::array<char, 64> buffer{};
+    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    out += text;
+    if (text.find_first_of(".e") == std::string_view::npos) out += ".0";
+}
+
+// Members of one object level: a key and either a field or a nested level.
+struct JsonLevel {
+    std::vector<std::pair<std::string_view, const Field*>> leaves;  // key, field (nullptr: nested)
+    std::vector<std::pair<std::string_view, JsonLevel>> nested;
+};
+
+void insert(JsonLevel& level, std::string_view path, const Field* field) {
+    const auto dot = path.find('.');
+    if (dot == std::string_view::npos) {
+        level.leaves.emplace_back(path, field);
+        return;
+    }
+    const std::string_view head = path.substr(0, dot);
+    for (auto& [key, child] : level.nested) {
+        if (key == head) {
+            insert(child, path.substr(dot + 1), field);
+            return;
+        }
+    }
+    level.leaves.emplace_back(head, nullptr);
+    level.nested.emplace_back(head, JsonLevel{});
+    insert(level.nested.back().second, path.substr(dot + 1), field);
+}
+
+// Writes a level's members (without braces); units instead of values when
+// asked. Returns whether anything was written.
+bool appendLevel(std::string& out, const JsonLevel& level, bool units) {
+    bool first = true;
+    for (const auto& [key, field] : level.leaves) {
+        if (field == nullptr) {
+            const JsonLevel* child = nullptr;
+            for (const auto& [name, nested] : level.nested) {
+                if (name == key) child = &nested;
+            }
+            std::string inner;
+            if (!appendLevel(inner, *child, units) && units) continue;
+            if (!first) out.push_back(',');
+            appendKey(out, key);
+            out.push_back('{');
+            out += inner;
+            out.push_back('}');
+            first = false;
+            continue;
+        }
+        if (units && field->unit.empty()) continue;
+        if (!first) out.push_back(',');
+        first = false;
+        appendKey(out, key);
+        if (units) {
+            appendEscaped(out, field->unit);
+        } else if (field->isText) {
+            appendEscaped(out, latin1ToUtf8(field->text));
+        } else if (field->value) {
+            appendNumber(out, *field->value);
+        } else {
+            out += "null";
+        }
+    }
+    return !first;
 }
 
 }  // namespace
@@ -90,32 +183,39 @@ void printText(const Answer& answer, const TextStyle& style, std::ostream& out) 
     }
 }
 
-nlohmann::ordered_json answerJson(const Answer& answer) {
-    nlohmann::ordered_json object = nlohmann::ordered_json::object();
-    nlohmann::ordered_json units = nlohmann::ordered_json::object();
-    for (const Field& f : answer.fields) {
-        if (f.isText) {
-            setPath(object, f.key, latin1ToUtf8(f.text));
-        } else if (f.value && std::isfinite(*f.value)) {
-            setPath(object, f.key, *f.value);
-        } else {
-            setPath(object, f.key, nullptr);
-        }
-        if (!f.unit.empty()) setPath(units, f.key, f.unit);
+std::string answerJson(const Answer& answer) {
+    JsonLevel root;
+    for (const Field& f : answer.fields) insert(root, f.key, &f);
+    std::string out = "{";
+    out.reserve(512);
+    bool any = appendLevel(out, root, false);
+    if (answer.failure) {
+        const std::string error = failureJson(*answer.failure);
+        // {"error":{...}} without its outer braces.
+        out += (any ? "," : "") + error.substr(1, error.size() - 2);
+        any = true;
     }
-    if (answer.failure) object["error"] = failureJson(*answer.failure)["error"];
-    if (!units.empty()) object["units"] = std::move(units);
-    return object;
+    std::string units;
+    if (appendLevel(units, root, true)) out += (any ? ",\"units\":{" : "\"units\":{") + units + "}";
+    out.push_back('}');
+    return out;
 }
 
-nlohmann::ordered_json failureJson(const Failure& failure) {
-    nlohmann::ordered_json error = nlohmann::ordered_json::object();
-    error["message"] = latin1ToUtf8(failure.message);
-    error["field"] =
-        failure.field.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(failure.field);
-    if (!failure.detail.empty()) error["detail"] = failure.detail;
-    error["status"] = failure.status;
-    return {{"error", error}};
+std::string failureJson(const Failure& failure) {
+    std::string out = "{\"error\":{\"message\":";
+    appendEscaped(out, latin1ToUtf8(failure.message));
+    out += ",\"field\":";
+    if (failure.field.empty()) {
+        out += "null";
+    } else {
+        appendEscaped(out, failure.field);
+    }
+    if (!failure.detail.empty()) {
+        out += ",\"detail\":";
+        appendEscaped(out, latin1ToUtf8(failure.detail));
+    }
+    out += ",\"status\":" + std::to_string(failure.status) + "}}";
+    return out;
 }
 
 std::string failureText(const Failure& failure) {
@@ -156,7 +256,7 @@ void Table::add(const Answer& answer) {
 
 void Table::print(std::ostream& out) const {
     if (m_format == TableFormat::JsonLines) {
-        for (const Answer& row : m_rows) out << answerJson(row).dump() << '\n';
+        for (const Answer& row : m_rows) out << answerJson(row) << '\n';
         return;
     }
     const bool csv = m_format == TableFormat::Csv;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <iosfwd>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -21,12 +20,15 @@ std::string fieldText(const Field& field, const TextStyle& style);
 // "label: value" lines.
 void printText(const Answer& answer, const TextStyle& style, std::ostream& out);
 
-// {"key": number-or-text, ..., "units": {...}}; dotted keys become nested
-// objects ("liquid.enthalpy" -> {"liquid": {"enthalpy": ...}}).
-nlohmann::ordered_json answerJson(const Answer& answer);
+// The JSON text {"key": number-or-text, ..., "units": {...}}: numbers at
+// full precision (shortest text that reads back as the same double), dotted
+// keys as nested objects ("liquid.enthalpy" -> {"liquid": {"enthalpy": ...}}).
+// Written directly rather than through a JSON library: a batch writes one
+// per line, hundreds of thousands of them.
+std::string answerJson(const Answer& answer);
 
-// {"error": {"message": ..., "field": ..., "detail": ...}}.
-nlohmann::ordered_json failureJson(const Failure& failure);
+// {"error": {"message": ..., "field": ..., "detail": ..., "status": ...}}.
+std::string failureJson(const Failure& failure);
 
 // The text for standard error: the message, then its detail.
 std::string failureText(const Failure& failure);

@@ -294,7 +294,8 @@ bool isCommand(const std::string& command) {
            findCompoundPage(command) != nullptr;
 }
 
-std::vector<std::string> optionsOf(const std::string& command) {
+namespace {
+std::vector<std::string> listOptions(const std::string& command) {
     if (command == "compounds") return {"page", "search"};
     if (command == "steam saturation")
         return {"temperature",   "pressure", "enthalpy", "internal-energy",
@@ -314,13 +315,22 @@ std::vector<std::string> optionsOf(const std::string& command) {
     names.insert(names.end(), {"temperature", "unit", "from", "to", "step"});
     return names;
 }
+}  // namespace
+
+const std::vector<std::string>& optionsOf(const std::string& command) {
+    // Asked for every batch line: the lists are made once.
+    static std::map<std::string, std::vector<std::string>> cache;
+    auto it = cache.find(command);
+    if (it == cache.end()) it = cache.emplace(command, listOptions(command)).first;
+    return it->second;
+}
 
 std::variant<Request, Failure> parseRequest(const std::string& command, const Options& options) {
     if (!isCommand(command))
         return usage("command", "unknown command \"" + command +
                                     "\" (physical, heat-capacity, enthalpy, density, "
                                     "vapor-pressure, steam saturation, steam state, compounds)");
-    const std::vector<std::string> known = optionsOf(command);
+    const std::vector<std::string>& known = optionsOf(command);
     for (const auto& [name, value] : options) {
         const bool ok =
             std::find(known.begin(), known.end(), name) != known.end() ||

@@ -49,7 +49,7 @@ struct Request {
 bool isCommand(const std::string& command);
 
 // The option names a command takes (without the output options).
-std::vector<std::string> optionsOf(const std::string& command);
+const std::vector<std::string>& optionsOf(const std::string& command);
 
 // Checks a command's options strictly: every number a number as a whole,
 // units known, choices among their values. A refusal says which option and

@@ -1,6 +1,7 @@
 #include "cli/runner.h"
 
 #include <ostream>
+#include <utility>
 #include <variant>
 
 #include "framework/number_format.h"
@@ -137,9 +138,11 @@ std::vector<Answer> Runner::compoundAnswers(const Request& request) {
 
 std::vector<Answer> Runner::steamAnswers(const Request& request) {
     if (!m_steam) m_steam = std::make_unique<SteamService>(m_dataDir);
-    if (!request.sweep) return {m_steam->answer(request.steam)};
-    std::vector<Answer> rows;
     SteamRequest point = request.steam;
+    point.labels = !request.output.json &&
+                   !(request.sweep && request.output.tableFormat == TableFormat::JsonLines);
+    if (!request.sweep) return {m_steam->answer(point)};
+    std::vector<Answer> rows;
     for (double value : request.sweep->points) {
         point.values[request.sweep->vary] = value;
         rows.push_back(tableRow(request, value, m_steam->answer(point)));
@@ -152,7 +155,9 @@ int printAnswers(const Request& request, const std::vector<Answer>& answers, std
     const OutputChoice& o = request.output;
     if (request.kind == Request::Kind::List) {
         if (o.json) {
-            out << answersJson(request, answers)["compounds"].dump() << '\n';
+            const std::string list = answersJson(request, answers);
+            // {"compounds":[...]} -> [...]
+            out << list.substr(13, list.size() - 14) << '\n';
         } else {
             for (const Answer& a : answers)
                 out << a.fields[0].text << '\t' << a.fields[1].text << '\t' << a.fields[2].text
@@ -169,30 +174,26 @@ int printAnswers(const Request& request, const std::vector<Answer>& answers, std
     const Answer& answer = answers.front();
     if (answer.failure) {
         if (o.json) {
-            out << failureJson(*answer.failure).dump() << '\n';
+            out << failureJson(*answer.failure) << '\n';
         } else {
             err << failureText(*answer.failure) << '\n';
         }
         return answer.failure->status;
     }
     if (o.json) {
-        out << answerJson(answer).dump() << '\n';
+        out << answerJson(answer) << '\n';
     } else {
         printText(answer, o.style, out);
     }
     return kOk;
 }
 
-nlohmann::ordered_json answersJson(const Request& request, const std::vector<Answer>& answers) {
-    if (request.kind == Request::Kind::List) {
-        nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const Answer& a : answers) list.push_back(answerJson(a));
-        return {{"compounds", list}};
-    }
-    if (request.sweep) {
-        nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-        for (const Answer& a : answers) rows.push_back(answerJson(a));
-        return {{"rows", rows}};
+std::string answersJson(const Request& request, const std::vector<Answer>& answers) {
+    if (request.kind == Request::Kind::List || request.sweep) {
+        std::string out = request.sweep ? "{\"rows\":[" : "{\"compounds\":[";
+        for (std::size_t i = 0; i < answers.size(); ++i)
+            out += (i > 0 ? "," : "") + answerJson(answers[i]);
+        return out + "]}";
     }
     if (answers.front().failure) return failureJson(*answers.front().failure);
     return answerJson(answers.front());

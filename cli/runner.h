@@ -4,7 +4,6 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -54,6 +53,6 @@ int printAnswers(const Request& request, const std::vector<Answer>& answers, std
 // The answers as one JSON value, as batch lines carry them: the answer's
 // object (or {"error": ...}); {"rows": [...]} for a table; {"compounds":
 // [...]} for a list.
-nlohmann::ordered_json answersJson(const Request& request, const std::vector<Answer>& answers);
+std::string answersJson(const Request& request, const std::vector<Answer>& answers);
 
 }  // namespace chemeng::cli

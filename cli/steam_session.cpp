@@ -174,8 +174,10 @@ class SteamService::Session {
                     break;
             }
             const double value = request.pair ? r.*out.pairSlot : r.*out.slot;
-            a.fields.push_back({std::string(out.key), std::string(out.label) + " (" + unit + ")",
-                                unit, text, value, false});
+            a.fields.push_back(
+                {std::string(out.key),
+                 request.labels ? std::string(out.label) + " (" + unit + ")" : std::string(), unit,
+                 std::move(text), value, false});
             if (out.kind == OutputField::Kind::Pressure) addQuality(a, request);
         }
         return a;

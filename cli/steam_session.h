@@ -20,6 +20,7 @@ struct SteamRequest {
     bool si = true;
     int temperatureUnit = 0;           // 0 °C, 1 °F, 2 K
     std::string pressureUnit = "kPa";  // one of the page's: kPa, bar, mmHg, inHg, atm, psia
+    bool labels = true;  // JSON output has no use for the printed labels; a batch skips them
 };
 
 // The steam page played for the command line. The page is set up once per
