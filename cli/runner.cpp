@@ -56,6 +56,18 @@ Answer tableRow(const Request& request, double point, Answer answer) {
     Field varied = variedField(request, point);
     Answer row;
     row.failure = answer.failure;
+    if (answer.failure && request.kind == Request::Kind::Compound) {
+        // The result's column stays in the table, empty for this point.
+        const FieldSpec& result = request.page->result;
+        const CompoundRequest& q = request.compound;
+        std::string unit(result.unit);
+        if (q.massBasis)
+            unit = request.page->page == PageKind::HeatCapacities ? "J/(g·K)" : "kJ/kg";
+        if (request.page->page == PageKind::VaporPressure) unit = q.pressureUnit;
+        answer.fields.push_back({std::string(result.key),
+                                 std::string(result.label) + " (" + unit + ")", unit, "",
+                                 std::nullopt, false});
+    }
     if (const Field* shown = answer.find(varied.key)) varied = *shown;
     row.fields.push_back(varied);
     for (Field& f : answer.fields) {
