@@ -162,7 +162,7 @@ Field CompoundSession::makeField(const FieldSpec& spec, int row,
     } else if (f.isText) {
         // no number
     } else if (spec.cell >= 0 && !f.text.empty()) {
-        f.value = cellValue(m_table, row, spec.cell) * spec.scale;
+        f.value = cellNumber(m_table, row, spec.cell) * spec.scale;
     } else if (m_spec.page == PageKind::PhysicalProperties && !f.text.empty()) {
         f.value = physicalValue(m_table, row, spec.key);
     }
@@ -177,12 +177,12 @@ Field CompoundSession::resultField(int row, const CompoundRequest& request,
             m_runner.dialogView().windowText(m_spec.result.id),
             std::nullopt,
             false};
-    if (value.status == ValueStatus::Ok) f.value = value.value;
+    if (value.result.ok()) f.value = value.result.value;
     const bool perMass = request.massBasis && (m_spec.page == PageKind::HeatCapacities ||
                                                m_spec.page == PageKind::Enthalpies);
     if (perMass) {
         // J/(mol·K) ÷ g/mol = J/(g·K); J/mol ÷ g/mol = J/g = kJ/kg.
-        const double molarMass = cellValue(m_table, row, HeatCapacityCell::MolecularWeight);
+        const double molarMass = cellNumber(m_table, row, HeatCapacityCell::MolecularWeight);
         f.unit = m_spec.page == PageKind::HeatCapacities ? "J/(g·K)" : "kJ/kg";
         if (f.value && molarMass > 0.0) {
             f.value = *f.value / molarMass;
@@ -236,7 +236,7 @@ Answer CompoundSession::answer(const CompoundEntry& compound, const CompoundRequ
         value = compoundResult(m_spec, m_table, compound.row, request.phase,
                                toKelvin(request.temperature, request.unit),
                                toKelvin(request.reference, request.unit));
-        if (messages.empty() && value.status != ValueStatus::Ok) {
+        if (messages.empty() && !value.result.ok()) {
             // A Miscellaneous compound of the density page has one
             // tabulated density and no correlation; the page then does not
             // compute at all.

@@ -11,6 +11,7 @@
 #include "cli/compound_values.h"
 #include "cli/page_runner.h"
 #include "compounds/compound_table.h"
+#include "compounds/heat_capacity_correlation.h"
 
 namespace chemeng::cli {
 
