@@ -21,7 +21,16 @@ std::string numberText(double value) {
 // A line's answer: the JSON object body, with the line's id first.
 std::string withId(const nlohmann::json* id, const std::string& body) {
     if (id == nullptr) return body;
-    return "{\"id\":" + id->dump() + (body.size() > 2 ? "," + body.substr(1) : "}");
+    std::string line = "{\"id\":";
+    line.reserve(body.size() + 32);
+    line += id->dump();
+    if (body.size() > 2) {
+        line.push_back(',');
+        line.append(body, 1);
+    } else {
+        line.push_back('}');
+    }
+    return line;
 }
 
 std::string errorLine(const nlohmann::json* id, int status, const std::string& message,
@@ -88,6 +97,7 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, Runner& run
         Request checked = std::get<Request>(std::move(parsed));
         checked.output.json = true;  // every answer is a JSON line
         checked.output.tableFormat = TableFormat::JsonLines;
+        checked.steam.labels = false;
         const std::vector<Answer> answers = runner.evaluate(checked);
         for (const std::string& message : runner.takeLoadMessages())
             err << "chemeng-cli: " << message << '\n';

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 #include "cli/pressure_units.h"
 #include "cli/quantity.h"
@@ -30,14 +32,14 @@ bool isPageSteamPressureUnit(const std::string& unit) {
 
 // Finds a unit name among the known ones whatever its case ("kpa", "MMHG").
 std::optional<std::string> canonicalUnit(const std::string& text,
-                                         const std::vector<std::string>& known) {
-    for (const std::string& unit : known) {
+                                         std::initializer_list<std::string_view> known) {
+    for (std::string_view unit : known) {
         if (unit.size() != text.size()) continue;
         if (std::equal(unit.begin(), unit.end(), text.begin(), [](char a, char b) {
                 return std::tolower(static_cast<unsigned char>(a)) ==
                        std::tolower(static_cast<unsigned char>(b));
             }))
-            return unit;
+            return std::string(unit);
     }
     return std::nullopt;
 }
@@ -63,15 +65,17 @@ class Checker {
         return q;
     }
 
-    std::string choice(const std::string& name, const std::vector<std::string>& allowed,
-                       const std::string& fallback) {
+    // Lists are initializer lists of views: a batch checks every line, and
+    // these are no texts to allocate for each.
+    std::string choice(const std::string& name, std::initializer_list<std::string_view> allowed,
+                       std::string_view fallback) {
         const std::string* text = get(name);
-        if (text == nullptr || failure) return fallback;
+        if (text == nullptr || failure) return std::string(fallback);
         if (auto unit = canonicalUnit(*text, allowed)) return *unit;
         std::string list;
-        for (const std::string& a : allowed) list += (list.empty() ? "" : ", ") + a;
+        for (std::string_view a : allowed) (list += list.empty() ? "" : ", ") += a;
         failure = usage(name, "--" + name + ": '" + *text + "' is not one of " + list);
-        return fallback;
+        return std::string(fallback);
     }
 
   private:
@@ -209,11 +213,18 @@ std::optional<Failure> parseSteam(Checker& c, bool pair, Request& r) {
         c.choice("pressure-unit", {"kPa", "bar", "mmHg", "inHg", "atm", "psia"}, "kPa");
     if (c.failure) return c.failure;
 
-    std::vector<std::string> allowed = {"temperature", "pressure", "enthalpy", "volume"};
-    if (!pair) allowed.emplace_back("internal-energy");
+    static const std::vector<std::string> pairInputs = {"temperature", "pressure", "enthalpy",
+                                                        "volume"};
+    static const std::vector<std::string> saturationInputs = {"temperature", "pressure", "enthalpy",
+                                                              "volume", "internal-energy"};
+    const std::vector<std::string>& allowed = pair ? pairInputs : saturationInputs;
     std::string vary;
     if (c.has("from") || c.has("to") || c.has("step")) {
-        vary = c.choice("vary", allowed, "temperature");
+        vary = pair ? c.choice("vary", {"temperature", "pressure", "enthalpy", "volume"},
+                               "temperature")
+                    : c.choice("vary",
+                               {"temperature", "pressure", "enthalpy", "volume", "internal-energy"},
+                               "temperature");
         if (c.failure) return c.failure;
         if (c.has(vary))
             return usage(vary, "--" + vary + " is the varied input; give it as --from/--to/--step");
@@ -352,6 +363,9 @@ std::variant<Request, Failure> parseRequest(const std::string& command, const Op
     } else if (command.rfind("steam ", 0) == 0) {
         r.kind = Request::Kind::Steam;
         failure = parseSteam(c, command == "steam state", r);
+        // JSON answers have no use for the printed labels.
+        r.steam.labels =
+            !r.output.json && !(r.sweep && r.output.tableFormat == TableFormat::JsonLines);
     } else {
         r.kind = Request::Kind::Compound;
         r.page = findCompoundPage(command);

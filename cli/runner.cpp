@@ -150,10 +150,8 @@ std::vector<Answer> Runner::compoundAnswers(const Request& request) {
 
 std::vector<Answer> Runner::steamAnswers(const Request& request) {
     if (!m_steam) m_steam = std::make_unique<SteamService>(m_dataDir);
+    if (!request.sweep) return {m_steam->answer(request.steam)};
     SteamRequest point = request.steam;
-    point.labels = !request.output.json &&
-                   !(request.sweep && request.output.tableFormat == TableFormat::JsonLines);
-    if (!request.sweep) return {m_steam->answer(point)};
     std::vector<Answer> rows;
     for (double value : request.sweep->points) {
         point.values[request.sweep->vary] = value;

@@ -273,11 +273,15 @@ SteamService::SteamService(std::filesystem::path dataDir) : m_dataDir(std::move(
 SteamService::~SteamService() = default;
 
 SteamService::Session& SteamService::sessionFor(const SteamRequest& request) {
-    std::string key = request.pair ? "pair" : "saturation";
-    for (const auto& [name, value] : request.values) key += ":" + name;
+    // Built into one kept string: every batch line asks.
+    std::string& key = m_key;
+    key.clear();
+    key += request.pair ? "pair" : "saturation";
+    for (const auto& [name, value] : request.values) (key += ':') += name;
     key += request.qualityFraction ? ":quality" : "";
-    key += request.si ? ":si" : ":american";
-    key += ":" + std::to_string(request.temperatureUnit) + ":" + request.pressureUnit;
+    key += request.si ? ":si:" : ":american:";
+    key += static_cast<char>('0' + request.temperatureUnit);
+    (key += ':') += request.pressureUnit;
     auto& session = m_sessions[key];
     if (!session) {
         session = std::make_unique<Session>(request, m_dataDir);

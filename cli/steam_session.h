@@ -46,6 +46,7 @@ class SteamService {
     std::map<std::string, std::unique_ptr<Session>> m_sessions;
     std::vector<std::string> m_loadMessages;
     bool m_loadReported = false;
+    std::string m_key;  // the last session key, its storage reused
 };
 
 // Properties the steam commands take, with the saturation choices first.

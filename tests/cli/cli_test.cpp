@@ -283,10 +283,17 @@ TEST_F(CliTest, BatchEchoesIdsAnswersBadLinesAndGoesOn) {
         "\"quality\":\"50%\"}\n"
         "{\"id\": 6, \"command\":\"vapor-pressure\",\"compound\":\"WATER\","
         "\"temperature\":\"hot\"}\n"
-        "{\"compound\":\"WATER\"}\n");
+        "{\"compound\":\"WATER\"}\n"
+        "{\"id\": 8, \"command\":\"vapor-pressure\",\"compound\":\"WATER\","
+        "\"temperature\":100,\"pressure_unit\":\"kPa\"}\n"
+        "{\"id\": 9, \"command\":\"vapor-pressure\",\"compound\":\"WATER\","
+        "\"from\":90,\"to\":110,\"step\":10}\n");
     EXPECT_EQ(r.status, 0);
     const auto answers = jsonLines(r.out);
-    ASSERT_EQ(answers.size(), 7u) << r.out;
+    ASSERT_EQ(answers.size(), 9u) << r.out;
+    EXPECT_EQ(answers[7]["units"]["vapor_pressure"], "kPa");
+    ASSERT_EQ(answers[8]["rows"].size(), 3u) << answers[8];
+    EXPECT_EQ(answers[8]["rows"][2]["error"]["message"], "Out of Range");
     EXPECT_EQ(answers[0]["id"], 1);
     EXPECT_NEAR(answers[0]["vapor_pressure"].get<double>(), 760.0864, 1e-4);
     EXPECT_TRUE(answers[1]["error"]["message"].get<std::string>().find("line 2") !=
