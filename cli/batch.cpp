@@ -1,95 +1,107 @@
 #include "cli/batch.h"
 
+#include <array>
+#include <charconv>
 #include <istream>
-#include <sstream>
+#include <ostream>
+#include <variant>
 
-#include "cli/cli_app.h"
-#include "framework/number_format.h"
+#include "cli/runner.h"
 
 namespace chemeng::cli {
 
 namespace {
 
-std::string trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-    return text;
+std::string numberText(double value) {
+    std::array<char, 64> buffer{};
+    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return error == std::errc{} ? std::string(buffer.data(), end) : std::string();
+}
+
+// A line's answer: the JSON object body, with the line's id first.
+std::string withId(const nlohmann::json* id, const std::string& body) {
+    if (id == nullptr) return body;
+    std::string line = "{\"id\":";
+    line.reserve(body.size() + 32);
+    line += id->dump();
+    if (body.size() > 2) {
+        line.push_back(',');
+        line.append(body, 1);
+    } else {
+        line.push_back('}');
+    }
+    return line;
+}
+
+std::string errorLine(const nlohmann::json* id, int status, const std::string& message,
+                      const std::string& field = {}) {
+    return withId(id, failureJson(Failure{status, message, field, ""}));
 }
 
 }  // namespace
 
-std::vector<std::string> batchArguments(const nlohmann::ordered_json& request, std::string& error) {
-    if (!request.is_object()) {
-        error = "a request must be a JSON object";
-        return {};
+bool batchOptions(const nlohmann::json& line, std::string& command, Options& options,
+                  std::string& error) {
+    const auto commandIt = line.find("command");
+    if (commandIt == line.end() || !commandIt->is_string()) {
+        error = "a line needs \"command\", for example \"vapor-pressure\" or \"steam saturation\"";
+        return false;
     }
-    const auto command = request.find("command");
-    if (command == request.end() || !command->is_string()) {
-        error =
-            "a request needs \"command\", for example \"vapor-pressure\" or \"steam saturation\"";
-        return {};
-    }
-    std::vector<std::string> args;
-    std::istringstream words(command->get<std::string>());
-    for (std::string word; words >> word;) args.push_back(word);
-    if (args.empty() || args.front() == "batch") {
-        error = "unknown command \"" + command->get<std::string>() + "\"";
-        return {};
-    }
-    if (const auto compound = request.find("compound"); compound != request.end()) {
-        if (!compound->is_string()) {
-            error = "\"compound\" must be a text";
-            return {};
+    command = commandIt->get<std::string>();
+    for (const auto& [key, value] : line.items()) {
+        if (key == "command" || key == "id") continue;
+        std::string name = key;
+        for (char& c : name) {
+            if (c == '_') c = '-';
         }
-        args.push_back(compound->get<std::string>());
-    }
-    for (const auto& [key, value] : request.items()) {
-        if (key == "command" || key == "compound") continue;
-        if (value.is_boolean()) {
-            if (value.get<bool>()) args.push_back("--" + key);
+        if (value.is_string()) {
+            options[name] = value.get<std::string>();
         } else if (value.is_number()) {
-            args.push_back("--" + key);
-            args.push_back(formatGeneral(value.get<double>()));
-        } else if (value.is_string()) {
-            args.push_back("--" + key);
-            args.push_back(value.get<std::string>());
+            options[name] = numberText(value.get<double>());
+        } else if (value.is_boolean()) {
+            if (value.get<bool>()) options[name] = "true";
         } else {
             error = "\"" + key + "\" must be a number, a text or true/false";
-            return {};
+            return false;
         }
     }
-    return args;
+    return true;
 }
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const std::string& dataDir) {
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, Runner& runner) {
     std::string line;
-    int lineNumber = 0;
+    long lineNumber = 0;
     while (std::getline(in, line)) {
         ++lineNumber;
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        nlohmann::ordered_json answer;
-        const nlohmann::ordered_json request = nlohmann::ordered_json::parse(line, nullptr, false);
-        std::string error;
-        std::vector<std::string> args;
-        if (request.is_discarded()) {
-            error = "line " + std::to_string(lineNumber) + " is not JSON";
-        } else {
-            args = batchArguments(request, error);
+        const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
+        if (request.is_discarded() || !request.is_object()) {
+            out << errorLine(nullptr, kUsage,
+                             "line " + std::to_string(lineNumber) + " is not a JSON object")
+                << '\n';
+            continue;
         }
-        if (!error.empty()) {
-            err << "chemeng-cli batch: " << error << '\n';
-            answer = {{"error", error}};
-        } else {
-            args.push_back("--json");
-            std::ostringstream commandOut, commandErr;
-            std::istringstream noInput;
-            const int status = runCli(args, commandOut, commandErr, noInput, dataDir);
-            if (status == kOk) {
-                answer = nlohmann::ordered_json::parse(commandOut.str(), nullptr, false);
-            } else {
-                answer = {{"error", trimmed(commandErr.str())}, {"status", status}};
-            }
+        const auto idIt = request.find("id");
+        const nlohmann::json* id = idIt == request.end() ? nullptr : &*idIt;
+        std::string command, error;
+        Options options;
+        if (!batchOptions(request, command, options, error)) {
+            out << errorLine(id, kUsage, error) << '\n';
+            continue;
         }
-        out << answer.dump() << '\n';
+        auto parsed = parseRequest(command, options);
+        if (const Failure* failure = std::get_if<Failure>(&parsed)) {
+            out << errorLine(id, failure->status, failure->message, failure->field) << '\n';
+            continue;
+        }
+        Request checked = std::get<Request>(std::move(parsed));
+        checked.output.json = true;  // every answer is a JSON line
+        checked.output.tableFormat = TableFormat::JsonLines;
+        checked.steam.labels = false;
+        const std::vector<Answer> answers = runner.evaluate(checked);
+        for (const std::string& message : runner.takeLoadMessages())
+            err << "chemeng-cli: " << message << '\n';
+        out << withId(id, answersJson(checked, answers)) << '\n';
     }
     return in.bad() ? kPageMessage : kOk;
 }

@@ -1,187 +1,135 @@
 #include "cli/cli_app.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <fstream>
 #include <iostream>
-#include <optional>
-#include <sstream>
+#include <map>
+#include <variant>
 
 #include "cli/batch.h"
-#include "cli/compound_commands.h"
-#include "cli/range_points.h"
-#include "cli/steam_commands.h"
+#include "cli/data_location.h"
+#include "cli/requests.h"
+#include "cli/runner.h"
+
+#ifndef CHEMENG_VERSION
+#define CHEMENG_VERSION "unknown"
+#endif
 
 namespace chemeng::cli {
 
 namespace {
 
-const std::map<std::string, int> kTemperatureUnits{{"C", 0}, {"F", 1}, {"K", 2}};
-
-struct Range {
-    std::optional<double> from, to, step;
-    bool given() const { return from || to || step; }
+const std::map<std::string, std::string> kOptionHelp{
+    {"compound", "name, formula, CAS number or synonym (case, blanks and punctuation ignored)"},
+    {"temperature",
+     "temperature; a unit written with it overrides the unit option: 25, 25C, 77F, 298.15K"},
+    {"reference", "reference temperature of the enthalpy change (a unit may be written with it)"},
+    {"unit", "temperature unit when none is written with the number: C, F or K (default C)"},
+    {"phase", "gas or liquid"},
+    {"basis", "molar (default: J/(mol·K), J/mol) or mass (J/(g·K), kJ/kg)"},
+    {"pressure",
+     "pressure; a unit may be written with it: 101.325kPa, 1bar, 1.5MPa, 14.7psia, 760mmHg"},
+    {"enthalpy", "specific enthalpy, in kJ/kg (--system si) or Btu/lb"},
+    {"internal-energy", "specific internal energy, in kJ/kg (--system si) or Btu/lb"},
+    {"volume", "specific volume, in m³/kg (--system si) or ft³/lb"},
+    {"quality",
+     "vapour quality: a fraction from 0 to 1 (0.9), or a percentage written with % (90%); a bare "
+     "number above 1 is refused"},
+    {"system",
+     "unit system of h, u and v: si (default; kJ/kg, m³/kg) or american (Btu/lb, "
+     "ft³/lb)"},
+    {"temperature-unit", "temperature unit of the steam page: C (default), F or K"},
+    {"vary", "the input a --from/--to/--step table runs over (default temperature)"},
+    {"from", "first point of a table (replaces the single value; a unit may be written with it)"},
+    {"to", "last point of the table"},
+    {"step", "step between points"},
+    {"page", "which page's compounds: physical, heat-capacity, enthalpy, density, vapor-pressure"},
+    {"search", "only names or formulas containing this text"},
 };
 
-void addRangeOptions(CLI::App* command, Range& range, CLI::Option* single) {
-    auto* from = command->add_option("--from", range.from,
-                                     "first point of a table (replaces the single value)");
-    auto* to = command->add_option("--to", range.to, "last point of the table");
-    auto* step = command->add_option("--step", range.step, "step between points");
-    from->needs(to)->needs(step)->excludes(single);
-    to->needs(from);
-    step->needs(from);
+std::string optionHelp(const std::string& command, const std::string& name) {
+    if (name == "pressure-unit") {
+        return command == "vapor-pressure"
+                   ? "unit of the vapour pressure: mmHg (default, the page's), Pa, kPa, MPa, bar, "
+                     "atm, psia, inHg"
+                   : "pressure unit of the steam page: kPa (default), bar, mmHg, inHg, atm, psia";
+    }
+    const auto it = kOptionHelp.find(name);
+    return it == kOptionHelp.end() ? std::string() : it->second;
 }
 
-void printReport(const Report& report, bool json, std::ostream& out) {
-    if (json) {
-        out << report.toJson().dump() << '\n';
-    } else {
-        report.printText(out);
-    }
-}
+const std::map<std::string, std::string> kCommandHelp{
+    {"physical", "the constants of a compound"},
+    {"heat-capacity", "heat capacity of a gas or liquid at a temperature"},
+    {"enthalpy", "enthalpy change between a reference temperature and a temperature"},
+    {"density", "density of a liquid at a temperature"},
+    {"vapor-pressure", "vapour pressure (Antoine) at a temperature"},
+    {"compounds", "list the compounds a page offers"},
+};
 
-// Runs a compound page command: one computation, or a table over a range.
-int runCompoundCommand(const CompoundPageSpec& pageSpec, const CompoundRequest& request,
-                       const Range& range, bool json, const std::string& dataDir, std::ostream& out,
-                       std::ostream& err) {
-    CompoundSession session(pageSpec, dataDir);
-    for (const std::string& message : session.loadMessages())
-        err << "chemeng-cli: " << message << '\n';
-    if (auto error = session.choose(request)) {
-        err << "chemeng-cli: " << error->text << '\n';
-        return error->status;
-    }
-    if (!pageSpec.computes()) {
-        printReport(session.shown(), json, out);
-        return kOk;
-    }
-    if (!range.given()) {
-        const Report report = session.compute(request.temperature, request.reference);
-        if (report.failed()) {
-            err << report.message << '\n';
-            return kPageMessage;
-        }
-        printReport(report, json, out);
-        return kOk;
-    }
-
-    std::string rangeError;
-    const auto points = rangePoints(*range.from, *range.to, *range.step, rangeError);
-    if (points.empty()) {
-        err << "chemeng-cli: " << rangeError << '\n';
-        return kUsage;
-    }
-    CsvTable table(session.pointLabels());
-    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-    for (const std::string& point : points) {
-        Report values = session.pointValues(session.compute(point, request.reference));
-        if (values.failed()) {
-            // The page keeps its previous result after a message; this point has none.
-            for (auto& [label, value] : values.fields) {
-                if (label == pageSpec.result.label) value.clear();
-            }
-        }
-        table.addRow(values);
-        rows.push_back(values.toJson());
-    }
-    if (json) {
-        out << rows.dump() << '\n';
-    } else {
-        table.print(out);
-    }
-    return kOk;
-}
-
-int runCompoundList(const std::string& pageName, const std::string& search, bool json,
-                    const std::string& dataDir, std::ostream& out, std::ostream& err) {
-    const CompoundPageSpec* pageSpec = findCompoundPage(pageName);
-    CompoundSession session(*pageSpec, dataDir);
-    for (const std::string& message : session.loadMessages())
-        err << "chemeng-cli: " << message << '\n';
-    const std::string wanted = normalised(search);
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const CompoundChoice& c : session.compounds()) {
-        if (!wanted.empty() && normalised(c.name).find(wanted) == std::string::npos &&
-            normalised(c.formula).find(wanted) == std::string::npos) {
-            continue;
-        }
-        const char* group = c.miscellaneous ? "Miscellaneous" : "main";
-        if (json) {
-            Report r{{{"name", c.name}, {"formula", c.formula}, {"list", group}}, {}};
-            list.push_back(r.toJson());
-        } else {
-            out << c.name << '\t' << c.formula << '\t' << group << '\n';
-        }
-    }
-    if (json) out << list.dump() << '\n';
-    return kOk;
-}
+constexpr const char* kFooter =
+    "Numbers: every numeric option must be a number as a whole (a decimal comma reads as the "
+    "point); anything else is a usage error (status 2). Output: text keeps the window's "
+    "3-decimal display unless --digits N is given; --json prints full-precision numbers with "
+    "snake_case keys and a \"units\" object. Labels carry their units and are spelt correctly "
+    "here (the window keeps its own labels). Exit status: 0 answered, 1 the page's message "
+    "(\"Out of Range\", ...) or an unknown compound, 2 usage error or ambiguous compound.";
 
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           std::istream& in, const std::string& dataDir) {
+           std::istream& in, const std::string& usualDataDir) {
     CLI::App app{
-        "Properties of pure compounds, water and steam, as the Chemical Engineering window "
-        "computes them. Data files are read from ./data.",
+        "Properties of pure compounds, water and steam, as the Chemical Engineering "
+        "window computes them.\n" +
+            dataSearchHelp(),
         "chemeng-cli"};
-    app.require_subcommand(1);
-    bool json = false;
-    app.add_flag("--json", json, "print one JSON object instead of label: value lines");
+    app.footer(kFooter);
+    app.require_subcommand(0, 1);
     app.fallthrough();
+    Options options;
+    std::string dataDir;
+    bool version = false;
+    app.add_flag_function(
+        "--json", [&options](std::int64_t) { options["json"] = "true"; },
+        "print JSON: full-precision numbers, snake_case keys, a \"units\" object; errors as "
+        "{\"error\": {...}} on standard output");
+    app.add_option_function<std::string>(
+        "--digits", [&options](const std::string& v) { options["digits"] = v; },
+        "print N significant digits of the full-precision values instead of the page's display");
+    app.add_option_function<std::string>(
+        "--format", [&options](const std::string& v) { options["format"] = v; },
+        "format of a --from/--to/--step table: csv (default), tsv or json (JSON lines)");
+    app.add_option("--data-dir", dataDir, "read the data files from DIR");
+    app.add_flag("--version", version, "print the version and the data files' identity");
 
-    // compounds
-    std::string listPage = "physical";
-    std::string search;
-    auto* compounds = app.add_subcommand("compounds", "list the compounds a page offers");
-    compounds->add_option("--page", listPage, "which page's list")
-        ->check(
-            CLI::IsMember({"physical", "heat-capacity", "enthalpy", "density", "vapor-pressure"}));
-    compounds->add_option("--search", search, "only names or formulas containing this text");
-
-    // The five compound pages.
-    CompoundRequest request;
-    std::string phase;
-    std::string unit = "C";
-    Range range;
-    std::map<std::string, CLI::App*> pageCommands;
-    const std::map<std::string, std::string> descriptions{
-        {"physical", "the constants of a compound"},
-        {"heat-capacity", "heat capacity of a gas or liquid at a temperature"},
-        {"enthalpy", "enthalpy change between a reference temperature and a temperature"},
-        {"density", "density of a liquid at a temperature"},
-        {"vapor-pressure", "vapour pressure (Antoine) at a temperature"},
+    std::map<std::string, CLI::App*> commands;
+    CLI::App* steam = app.add_subcommand("steam", "properties of water and steam (SI by default)");
+    steam->require_subcommand(1);
+    const auto addCommand = [&](CLI::App* parent, const std::string& name,
+                                const std::string& command, const std::string& description) {
+        CLI::App* sub = parent->add_subcommand(name, description);
+        for (const std::string& option : optionsOf(command)) {
+            const auto store = [&options, option](const std::string& v) { options[option] = v; };
+            if (option == "compound") {
+                sub->add_option_function<std::string>(option, store, optionHelp(command, option))
+                    ->required();
+            } else {
+                sub->add_option_function<std::string>("--" + option, store,
+                                                      optionHelp(command, option));
+            }
+        }
+        commands[command] = sub;
     };
-    for (const CompoundPageSpec& pageSpec : compoundPages()) {
-        const std::string name(pageSpec.command);
-        auto* command = app.add_subcommand(name, descriptions.at(name));
-        command->add_option("compound", request.compound, "name or formula")->required();
-        pageCommands[name] = command;
-        if (!pageSpec.computes()) continue;
-        if (pageSpec.gasRadio != 0) {
-            command->add_option("--phase", phase, "gas or liquid")
-                ->required()
-                ->check(CLI::IsMember({"gas", "liquid"}));
-        }
-        auto* temperature =
-            command->add_option("--temperature", request.temperature, "temperature");
-        addRangeOptions(command, range, temperature);
-        if (pageSpec.referenceEdit != 0) {
-            command->add_option("--reference", request.reference, "reference temperature")
-                ->required();
-        }
-        command->add_option("--unit", unit, "temperature unit: C, F or K (default C)")
-            ->check(CLI::IsMember({"C", "F", "K"}));
-    }
-
-    SteamOptions steam;
-    auto* steamCommand = app.add_subcommand("steam", "properties of water and steam");
-    steamCommand->require_subcommand(1);
-    addSteamCommands(steamCommand, steam);
-
+    addCommand(&app, "compounds", "compounds", kCommandHelp.at("compounds"));
+    for (const char* page : {"physical", "heat-capacity", "enthalpy", "density", "vapor-pressure"})
+        addCommand(&app, page, page, kCommandHelp.at(page));
+    addCommand(steam, "saturation", "steam saturation",
+               "saturated water and steam from one property (and a quality)");
+    addCommand(steam, "state", "steam state", "water or steam from a pair of properties");
     std::string batchFile;
-    auto* batch = app.add_subcommand("batch", "JSON lines in, JSON lines out");
+    CLI::App* batch = app.add_subcommand(
+        "batch", "JSON lines in, JSON lines out; pages and data stay loaded for the whole run");
     batch->add_option("file", batchFile, "input file (standard input when absent)");
 
     try {
@@ -192,29 +140,40 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return code == 0 ? kOk : kUsage;
     }
 
-    if (compounds->parsed()) return runCompoundList(listPage, search, json, dataDir, out, err);
-    for (const auto& [name, command] : pageCommands) {
-        if (!command->parsed()) continue;
-        const CompoundPageSpec& pageSpec = *findCompoundPage(name);
-        if (pageSpec.computes() && request.temperature.empty() && !range.given()) {
-            err << "chemeng-cli " << name << ": give --temperature, or --from, --to and --step\n";
-            return kUsage;
-        }
-        if (!phase.empty()) request.phase = phase == "gas" ? Phase::Gas : Phase::Liquid;
-        request.unit = kTemperatureUnits.at(unit);
-        return runCompoundCommand(pageSpec, request, range, json, dataDir, out, err);
+    const std::filesystem::path data = locateData(dataDir, usualDataDir);
+    if (version) {
+        out << "chemeng-cli " << CHEMENG_VERSION << '\n'
+            << "data: " << data.string() << " (" << dataIdentity(data) << ")\n";
+        return kOk;
     }
-    if (steamCommand->parsed())
-        return runSteamCommand(steamCommand, steam, json, dataDir, out, err);
+    Runner runner(data);
     if (batch->parsed()) {
-        if (batchFile.empty()) return runBatch(in, out, err, dataDir);
+        if (batchFile.empty()) return runBatch(in, out, err, runner);
         std::ifstream file(batchFile);
         if (!file) {
             err << "chemeng-cli: cannot open " << batchFile << '\n';
-            return kPageMessage;
+            return kUsage;
         }
-        return runBatch(file, out, err, dataDir);
+        return runBatch(file, out, err, runner);
     }
+    for (const auto& [command, sub] : commands) {
+        if (!sub->parsed()) continue;
+        const auto parsed = parseRequest(command, options);
+        if (const Failure* failure = std::get_if<Failure>(&parsed)) {
+            if (options.count("json") != 0) {
+                out << failureJson(*failure) << '\n';
+            } else {
+                err << "chemeng-cli " << command << ": " << failureText(*failure) << '\n';
+            }
+            return failure->status;
+        }
+        const Request& request = std::get<Request>(parsed);
+        const std::vector<Answer> answers = runner.evaluate(request);
+        for (const std::string& message : runner.takeLoadMessages())
+            err << "chemeng-cli: " << message << '\n';
+        return printAnswers(request, answers, out, err);
+    }
+    err << app.help();
     return kUsage;
 }
 

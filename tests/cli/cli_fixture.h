@@ -118,16 +118,17 @@ inline std::string readWhole(const std::filesystem::path& path) {
 }
 
 // Runs chemeng-cli in dir (where it finds data/) with the given argument
-// text (shell-quoted by the caller) and optional standard input.
+// text (shell-quoted by the caller), optional standard input and optional
+// environment assignments ("NAME='value' ").
 inline CliRun runCli(const std::filesystem::path& dir, const std::string& arguments,
-                     const std::string& input = "") {
+                     const std::string& input = "", const std::string& environment = "") {
     const auto in = dir / "stdin.txt";
     const auto out = dir / "stdout.txt";
     const auto err = dir / "stderr.txt";
     std::ofstream(in, std::ios::binary) << input;
-    const std::string command = "cd '" + dir.string() + "' && '" CHEMENG_CLI_EXE "' " + arguments +
-                                " <'" + in.string() + "' >'" + out.string() + "' 2>'" +
-                                err.string() + "'";
+    const std::string command = "cd '" + dir.string() + "' && " + environment +
+                                "'" CHEMENG_CLI_EXE "' " + arguments + " <'" + in.string() +
+                                "' >'" + out.string() + "' 2>'" + err.string() + "'";
     const int raw = std::system(command.c_str());
     const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return {status, readWhole(out), readWhole(err)};
