@@ -6,14 +6,11 @@
 #include <map>
 #include <variant>
 
+#include "chemeng_version.h"
 #include "cli/batch.h"
 #include "cli/data_location.h"
 #include "cli/requests.h"
 #include "cli/runner.h"
-
-#ifndef CHEMENG_VERSION
-#define CHEMENG_VERSION "unknown"
-#endif
 
 namespace chemeng::cli {
 
@@ -142,7 +139,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     const std::filesystem::path data = locateData(dataDir, usualDataDir);
     if (version) {
-        out << "chemeng-cli " << CHEMENG_VERSION << '\n'
+        out << "chemeng-cli " << kVersion << '\n'
             << "data: " << data.string() << " (" << dataIdentity(data) << ")\n";
         return kOk;
     }
