@@ -14,4 +14,7 @@ inline constexpr double kInverseCriticalTemperature_perK = 0.0015453657571674064
 inline constexpr double kInverseCriticalDensity_m3kg = 0.003105590062111801;
 inline constexpr double kInverseCriticalPressure_perkPa = 4.532269760696157e-05;
 
+// R × Tc, for callers that work with θ rather than T.
+inline constexpr double kGasConstantTimesTc_kJkg = 298.6464840828;
+
 }  // namespace chemeng::iapws95
