@@ -13,7 +13,7 @@ namespace {
 constexpr double kR = iapws95::kGasConstant_kJkgK;
 constexpr double kTc = iapws95::kCriticalTemperature_K;
 constexpr double kRhoC = iapws95::kCriticalDensity_kgm3;
-constexpr double kRTc = iapws95::kGasConstantTimesTc_kJkg;
+constexpr double kRTc = iapws95::kGasConstant_kJkgK * iapws95::kCriticalTemperature_K;
 
 }  // namespace
 

@@ -13,7 +13,7 @@ namespace {
 constexpr double kTc = iapws95::kCriticalTemperature_K;
 constexpr double kRhoC = iapws95::kCriticalDensity_kgm3;
 constexpr double kPc = iapws95::kCriticalPressure_kPa;
-constexpr double kRTc = iapws95::kGasConstantTimesTc_kJkg;
+constexpr double kRTc = iapws95::kGasConstant_kJkgK * iapws95::kCriticalTemperature_K;
 constexpr int kMaxSteps = 40;
 // Newton ends once no density or temperature moves by more than this
 // relative amount; quadratic convergence leaves the next step far smaller.
