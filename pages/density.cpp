@@ -15,9 +15,6 @@ namespace chemeng {
 
 namespace {
 
-// The ice point this page adds to a temperature typed in °C or °F.
-constexpr double kIcePoint_K = 273.16;
-
 constexpr PickerControls kPicker{DensityCtl::GroupAtoD,    DensityCtl::GroupEtoH,
                                  DensityCtl::GroupItoL,    DensityCtl::GroupMtoQ,
                                  DensityCtl::GroupRtoX,    DensityCtl::MiscNames,
@@ -123,8 +120,7 @@ void Density::compute() {
         m_bindings.push(m_dialog);
         return;
     }
-    const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit,
-                                kIcePoint_K, kIcePoint_K);
+    const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit);
 
     // The coefficients still held while a Miscellaneous compound is shown
     // belong to the compound shown before it, so they are not used.

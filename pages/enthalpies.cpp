@@ -10,9 +10,6 @@
 namespace chemeng {
 
 namespace {
-// The ice point this page adds to a temperature typed in °C or °F.
-constexpr double kIcePoint_K = 273.16;
-
 // 1e10 / 3 to 16 significant digits; multiplying by it and rounding up puts
 // c/3 on a grid of 1e-10, the ten decimals the enthalpy function is listed
 // with.
@@ -93,10 +90,8 @@ void CEnthalpies::compute() {
         m_dialog.messageBox(Msg::InputTemperature);
     } else {
         const TemperatureUnit unit = m_compounds.temperatureUnit();
-        const double t_K =
-            toKelvin(parseLeadingNumber(m_temperatureText), unit, kIcePoint_K, kIcePoint_K);
-        const double tr_K = toKelvin(parseLeadingNumber(m_referenceTemperatureText), unit,
-                                     kIcePoint_K, kIcePoint_K);
+        const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), unit);
+        const double tr_K = toKelvin(parseLeadingNumber(m_referenceTemperatureText), unit);
         const Phase phase = m_compounds.phase();
         const EnthalpyCoefficients& k = phase == Phase::Gas ? m_gas : m_liquid;
         // Only T is held to the range of the fit. A text read as nan or inf

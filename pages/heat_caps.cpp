@@ -8,13 +8,6 @@
 
 namespace chemeng {
 
-namespace {
-// The ice point this page adds to a temperature typed in °C (the °F scale
-// goes through 273.16 K).
-constexpr double kCelsiusOffset_K = 273.0;
-constexpr double kFahrenheitOffset_K = 273.16;
-}  // namespace
-
 CHeatCaps::CHeatCaps(Dialog& dialog, std::filesystem::path dataDir)
     : m_dialog(dialog), m_compounds(dialog, std::move(dataDir), GasRangeRule::CarbonOxidesWide) {
     using namespace HeatCapsCtl;
@@ -76,8 +69,7 @@ void CHeatCaps::compute() {
         m_dialog.messageBox(Msg::InputTemperature);
     } else {
         const double t_K =
-            toKelvin(parseLeadingNumber(m_temperatureText), m_compounds.temperatureUnit(),
-                     kCelsiusOffset_K, kFahrenheitOffset_K);
+            toKelvin(parseLeadingNumber(m_temperatureText), m_compounds.temperatureUnit());
         const Phase phase = m_compounds.phase();
         const HeatCapacityCoefficients& k = phase == Phase::Gas ? m_gas : m_liquid;
         const CorrelationResult result = heatCapacity(phase, k, t_K);

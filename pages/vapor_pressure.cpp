@@ -91,8 +91,7 @@ void CVPressure::compute() {
         m_bindings.push(m_dialog);
         return;
     }
-    const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit,
-                                kZeroCelsius_K, kZeroCelsius_K);
+    const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit);
 
     if (m_antoine.allZero()) {
         m_dialog.messageBox(Msg::NoData);

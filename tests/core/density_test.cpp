@@ -94,7 +94,7 @@ TEST(DensityPage, StartsInCelsiusWithNothingShown) {
     EXPECT_FALSE(p.dialog.isChecked(Ctl::Kelvin));
     EXPECT_EQ(p.dialog.windowText(Ctl::Name), "");
     EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0");
-    EXPECT_EQ(p.dialog.items(Ctl::MainFormulas).size(), 6u);
+    EXPECT_EQ(p.dialog.items(Ctl::MainFormulas).size(), 7u);
     EXPECT_EQ(p.dialog.items(Ctl::MiscFormulas), (Messages{"HCl", "NH3", "X9"}));
 }
 
@@ -221,7 +221,7 @@ TEST(DensityPage, ReportsEachMissingFileOnceAndKeepsWhatWasLoaded) {
     dir.write("Density.txt", std::string(std::istreambuf_iterator<char>(density), {}));
     DensityPage p(dir.path());
     EXPECT_EQ(p.dialog.messages(), Messages{"Error opening PhysProp.txt"});
-    EXPECT_EQ(p.dialog.itemCount(Ctl::MainFormulas), 6);
+    EXPECT_EQ(p.dialog.itemCount(Ctl::MainFormulas), 7);
     EXPECT_EQ(p.dialog.itemCount(Ctl::MiscNames), 0);
 }
 

@@ -119,9 +119,10 @@ TEST(EnthalpiesPage, DiffersFromHeatCapacitiesWhereItShould) {
         const char* enthalpiesShown;
     };
     const Case cases[] = {
-        {"°C to kelvin: +273 against +273.16", false, "PHOSGENE", 'G', 'C', "24.9", "25",
-         "Out of Range", "0", "", "-3"},
-        {"gas range of CO", false, "CARBONMONOXIDE", 'G', 'C', "0", "25", "", "30.291",
+        // Both pages take 0 °C as 273.15 K: the 298 K bound is 24.85 °C on each.
+        {"°C to kelvin: +273.15 on both", false, "PHOSGENE", 'G', 'C', "24.85", "25", "", "30", "",
+         "-4.5"},
+        {"gas range of CO", false, "CARBONMONOXIDE", 'G', 'C', "0", "25", "", "30.292",
          "Out of Range", "0"},
         {"gas range of CO2", false, "CARBONDIOXIDE", 'G', 'K', "273", "298", "", "45.666",
          "Out of Range", "0"},

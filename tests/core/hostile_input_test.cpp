@@ -87,11 +87,11 @@ void checkTable(const std::vector<Row>& rows,
 
 // --- Heat Capacities and Enthalpies, on tests/fixtures/heat_caps ----------
 
-// METHANE as a gas: 298 K to 1000 K; the page takes 0 °C as 273 K, so 25 °C
-// (50.642) and 727 °C (81.661) are its limits.
+// METHANE as a gas: 298 K to 1000 K, that is 24.85 °C (50.642) to 726.85 °C
+// (81.661).
 TEST(HostileInput, HeatCapacitiesTemperature) {
     const std::vector<Row> rows{
-        {"   ", "Out of Range", "0"},  // blanks read as 0 °C = 273 K
+        {"   ", "Out of Range", "0"},  // blanks read as 0 °C = 273.15 K
         {" 25 ", "", "=25"},
         {"+25", "", "=25"},
         {"25abc", "", "=25"},
@@ -103,9 +103,9 @@ TEST(HostileInput, HeatCapacitiesTemperature) {
         {"-" + kNines, "Out of Range", "0"},
         {"25." + kZeros, "", "=25"},
         {kZeros + "25", "", "=25"},
-        {"24.999999", "Out of Range", "0"},
-        {"727", "", "81.661"},
-        {"727.000001", "Out of Range", "0"},
+        {"24.849999", "Out of Range", "0"},
+        {"726.85", "", "81.661"},
+        {"726.850001", "Out of Range", "0"},
     };
     checkTable(rows, [](const std::string& typed) {
         test::HeatCapacityPageDriver<CHeatCaps> p(heatCapsLayout(), test::fixtureDir("heat_caps"));
@@ -268,15 +268,15 @@ TEST(HostileInput, EveryRangeBoundTypedInEveryUnitIsInside) {
          2,
          {H::GasTmin, H::GasTmax, H::LiquidTmin, H::LiquidTmax},
          false,
-         273.0,
+         273.15,
          false},
         {enthalpiesLayout(),
          2,
          {H::GasTmin, H::GasTmax, H::LiquidTmin, H::LiquidTmax},
          false,
-         273.16,
+         273.15,
          true},
-        {densityLayout(), 1, {DensityCtl::Tmin}, false, 273.16, false},
+        {densityLayout(), 1, {DensityCtl::Tmin}, false, 273.15, false},
         {vaporPressureLayout(),
          1,
          {VaporPressureCtl::Tmin, VaporPressureCtl::Tmax},
@@ -319,11 +319,10 @@ TEST(HostileInput, EveryRangeBoundTypedInEveryUnitIsInside) {
                     if (bound == 0.0) continue;  // no range
                     const double celsius =
                         sweep.boundsInCelsius ? bound : bound - sweep.celsiusOffset_K;
-                    // The pages' °F goes through 273.16 K, the Vapor Pressure page's
-                    // through 0 °C.
+                    // Every page takes 0 °C as 273.15 K and 32 °F as 0 °C.
                     const double kelvin = sweep.boundsInCelsius ? bound + 273.15 : bound;
                     const double fahrenheit = sweep.boundsInCelsius ? celsius * 1.8 + 32.0
-                                                                    : (bound - 273.16) * 1.8 + 32.0;
+                                                                    : (bound - 273.15) * 1.8 + 32.0;
                     for (const auto& [unit, value] :
                          {std::pair{H::Celsius, celsius}, std::pair{H::Fahrenheit, fahrenheit},
                           std::pair{H::Kelvin, kelvin}}) {
