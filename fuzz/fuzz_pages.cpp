@@ -39,9 +39,9 @@ constexpr FieldRule kEnthalpiesRules[] = {
 
 // A Miscellaneous compound shows its tabulated density as read (not on the
 // thousandths grid), so the density edit is only held to "%.15g" of a finite
-// value.
+// value, or empty.
 constexpr FieldRule kDensityRules[] = {
-    {DensityCtl::Density, Shown::General},
+    {DensityCtl::Density, Shown::GeneralOrEmpty},
 };
 
 constexpr FieldRule kVaporPressureRules[] = {

@@ -22,9 +22,10 @@ namespace chemeng::fuzz {
 // step. An edit holding exactly a text the user typed there is never
 // judged: the user's own text is the user's business.
 enum class Shown {
-    Text,           // a text from the data files, shown as written
-    General,        // a double as "%.15g": finite
-    Result,         // a rounded result as "%.15g": finite, on the 0.001 grid, 32-bit step
+    Text,            // a text from the data files, shown as written
+    General,         // a double as "%.15g": finite
+    GeneralOrEmpty,  // the same, or empty (a result field emptied)
+    Result,         // a rounded result as "%.15g": finite, on the 0.001 grid, 32-bit step; or empty
     Fixed3OrEmpty,  // "%.3f" of a finite value, or empty
     SteamValue,     // "%.3f" within the 32-bit step, empty, or a phase word
 };

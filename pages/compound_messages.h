@@ -10,4 +10,9 @@ inline constexpr const char* OutOfRange = "Out of Range";
 // A result the thousandths display cannot hold (see roundToThousandths).
 inline constexpr const char* ResultOutOfRange = "Result out of range";
 
+// The labels of the typed fields, as the layouts show them, for messages
+// that name the field.
+inline constexpr const char* TemperatureField = "Temperature";
+inline constexpr const char* ReferenceTemperatureField = "Reference Temperature";
+
 }  // namespace chemeng::CompoundMessage

@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "compounds/table_cells.h"
+#include "framework/number_format.h"
 #include "framework/result_rounding.h"
+#include "framework/typed_number.h"
 #include "pages/compound_messages.h"
 
 namespace chemeng {
@@ -33,13 +35,48 @@ std::optional<TemperatureUnit> unitClicked(const UnitRadios& radios, int control
     return std::nullopt;
 }
 
-bool roundIntoResult(double value, double& result, Dialog& dialog) {
+std::string notANumberRefusal(std::string_view label, std::string_view text) {
+    constexpr std::size_t kLongestQuoted = 40;
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return notANumberMessage(label, text);
+    const std::string_view rest = text.substr(first);
+    if (rest.size() <= kLongestQuoted) return notANumberMessage(label, rest);
+    return notANumberMessage(label, std::string(rest.substr(0, kLongestQuoted)) + "...");
+}
+
+std::optional<double> typedNumber(Dialog& dialog, const std::string& text, std::string_view label,
+                                  const char* emptyMessage) {
+    const TypedNumber typed = parseTypedNumber(text);
+    switch (typed.status) {
+        case TypedNumberStatus::Number:
+            return typed.value;
+        case TypedNumberStatus::Empty:
+            dialog.messageBox(emptyMessage);
+            break;
+        case TypedNumberStatus::NotANumber:
+            dialog.messageBox(notANumberRefusal(label, text));
+            break;
+    }
+    return std::nullopt;
+}
+
+bool ResultField::set(double value, Dialog& dialog) {
     if (const std::optional<double> rounded = roundToThousandths(value)) {
-        result = *rounded;
+        m_text = formatGeneral(*rounded);
         return true;
     }
     dialog.messageBox(CompoundMessage::ResultOutOfRange);
+    clear(dialog);
     return false;
+}
+
+void ResultField::setAsIs(double value) {
+    m_text = formatGeneral(value);
+}
+
+void ResultField::clear(Dialog& dialog) {
+    m_text.clear();
+    dialog.setWindowText(m_controlId, m_text);
 }
 
 PageCompounds::PageCompounds(Dialog& dialog, std::filesystem::path dataDir, int cellsPerRow,

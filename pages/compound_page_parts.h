@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "compounds/compound_picker.h"
 #include "compounds/compound_table.h"
@@ -29,10 +30,42 @@ void showTemperatureUnit(Dialog& dialog, const UnitRadios& radios, TemperatureUn
 std::optional<TemperatureUnit> unitClicked(const UnitRadios& radios, int controlId,
                                            Notification notification);
 
-// Rounds a computed result to thousandths into `result`. A value the
-// thousandths display cannot hold (beyond the 32-bit step, or not finite) is
-// reported instead and leaves `result` as it was; true when it was stored.
-bool roundIntoResult(double value, double& result, Dialog& dialog);
+// A number typed into a field, or nothing once the user has been told why
+// not: `emptyMessage` for a field left blank, "<label>: '<text>' is not a
+// number" for anything but one number as a whole (see parseTypedNumber).
+std::optional<double> typedNumber(Dialog& dialog, const std::string& text, std::string_view label,
+                                  const char* emptyMessage);
+
+// The message refusing a typed text, naming the field (see
+// notANumberMessage). A text longer than a message box line is quoted by its
+// first 40 characters and "...".
+std::string notANumberRefusal(std::string_view label, std::string_view text);
+
+// A page's result edit. It shows a result rounded to thousandths in the
+// general format, and is emptied whenever what it answered no longer stands
+// (another compound, phase or unit, a refused computation), so that an old
+// result never sits beside new inputs.
+class ResultField {
+  public:
+    explicit ResultField(int controlId) : m_controlId(controlId) {}
+
+    // For the page's bindings.
+    const std::string* text() const { return &m_text; }
+
+    // Rounds `value` to thousandths and holds it for the next push. A value
+    // the display cannot hold (beyond the 32-bit step, or not finite) is
+    // reported as "Result out of range" and empties the field instead; true
+    // when the value is held.
+    bool set(double value, Dialog& dialog);
+    // Holds a value as it is, not computed here (a tabulated density).
+    void setAsIs(double value);
+    // Empties the field, on screen at once.
+    void clear(Dialog& dialog);
+
+  private:
+    int m_controlId;
+    std::string m_text = "0";  // the page opens with 0 in its result
+};
 
 // A compound page's table and picker. The table is read when the page is
 // first shown; every picker choice is resolved against it.

@@ -6,8 +6,7 @@
 #include "compounds/compound_loaders.h"
 #include "compounds/correlation_rows.h"
 #include "compounds/table_cells.h"
-#include "framework/result_rounding.h"
-#include "framework/text_number.h"
+#include "framework/typed_number.h"
 #include "pages/compound_messages.h"
 #include "pages/density_layout.h"
 
@@ -34,7 +33,7 @@ Density::Density(Dialog& dialog, std::filesystem::path dataDir)
     m_bindings.bind(DensityCtl::Name, &m_name);
     m_bindings.bind(DensityCtl::Temperature, &m_temperatureText);
     m_bindings.bind(DensityCtl::Tmin, &m_tminText);
-    m_bindings.bind(DensityCtl::Density, &m_rho_gPerMl);
+    m_bindings.bind(DensityCtl::Density, m_rho_gPerMl.text());
 }
 
 const PageLayout& Density::layout() const {
@@ -59,6 +58,7 @@ void Density::onNotify(int controlId, Notification notification) {
     } else if (const std::optional<TemperatureUnit> unit =
                    unitClicked(kUnitRadios, controlId, notification)) {
         m_temperatureUnit = *unit;
+        m_rho_gPerMl.clear(m_dialog);
     } else if (controlId == DensityCtl::Ok && notification == Notification::Clicked) {
         compute();
     }
@@ -84,7 +84,7 @@ void Density::showMainCompound(int row) {
     m_tminText = m_compounds.cell(row, Tmin);
     m_rackett = rackettCoefficients(m_compounds.table(), row);
     m_temperatureText.clear();
-    m_rho_gPerMl = 0.0;
+    m_rho_gPerMl.clear(m_dialog);
     m_shown = Shown::MainCompound;
     m_bindings.push(m_dialog);
 }
@@ -97,7 +97,7 @@ void Density::showMiscCompound(int row) {
     m_formula = m_compounds.cell(row, Formula);
     m_molecularWeight = m_compounds.cell(row, MolecularWeight);
     m_temperatureText = m_compounds.cell(row, LiquidDensityTemperature);
-    m_rho_gPerMl = cellNumber(m_compounds.table(), row, LiquidDensity);
+    m_rho_gPerMl.setAsIs(cellNumber(m_compounds.table(), row, LiquidDensity));
     for (int edit : {DensityCtl::A, DensityCtl::B, DensityCtl::Tmin, DensityCtl::Temperature})
         m_dialog.setReadOnly(edit, true);
     m_temperatureUnit = TemperatureUnit::Kelvin;
@@ -109,18 +109,29 @@ void Density::showMiscCompound(int row) {
     m_bindings.push(m_dialog);
 }
 
+// A refused computation leaves every edit as the user typed it but empties
+// the result.
+void Density::refuse(const std::string& message) {
+    m_dialog.messageBox(message);
+    m_rho_gPerMl.clear(m_dialog);
+}
+
 void Density::compute() {
     namespace Msg = CompoundMessage;
     m_temperatureText = m_dialog.windowText(DensityCtl::Temperature);
-    if (m_temperatureText.empty()) {
+    const TypedNumber typed = parseTypedNumber(m_temperatureText);
+    if (typed.status == TypedNumberStatus::Empty) {
+        // The fields are shown again as the page holds them.
         m_dialog.messageBox(Msg::InputTemperature);
-        // The density already held is shown again, rounded as a result is.
-        if (const std::optional<double> rounded = roundToThousandths(m_rho_gPerMl))
-            m_rho_gPerMl = *rounded;
+        m_rho_gPerMl.clear(m_dialog);
         m_bindings.push(m_dialog);
         return;
     }
-    const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit);
+    if (typed.status == TypedNumberStatus::NotANumber) {
+        refuse(notANumberRefusal(Msg::TemperatureField, m_temperatureText));
+        return;
+    }
+    const double t_K = toKelvin(typed.value, m_temperatureUnit);
 
     // The coefficients still held while a Miscellaneous compound is shown
     // belong to the compound shown before it, so they are not used.
@@ -129,20 +140,20 @@ void Density::compute() {
                                       : rackettDensity(m_rackett, t_K);
     switch (rho.status) {
         case CorrelationStatus::NoData:
-            m_dialog.messageBox(Msg::NoData);
+            refuse(Msg::NoData);
             return;
         case CorrelationStatus::OutOfRange:
-            m_dialog.messageBox(Msg::OutOfRange);
+            refuse(Msg::OutOfRange);
             return;
         case CorrelationStatus::NotFinite:
-            m_dialog.messageBox(Msg::ResultOutOfRange);
+            refuse(Msg::ResultOutOfRange);
             return;
         case CorrelationStatus::Ok:
             break;
     }
     // A density too large for the thousandths display is refused like one
     // that is not finite.
-    if (roundIntoResult(rho.value, m_rho_gPerMl, m_dialog)) m_bindings.push(m_dialog);
+    if (m_rho_gPerMl.set(rho.value, m_dialog)) m_bindings.push(m_dialog);
 }
 
 }  // namespace chemeng

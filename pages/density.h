@@ -35,6 +35,7 @@ class Density : public Page {
 
     void showMainCompound(int row);
     void showMiscCompound(int row);
+    void refuse(const std::string& message);
 
     Dialog& m_dialog;
     PageCompounds m_compounds;
@@ -49,7 +50,7 @@ class Density : public Page {
     std::string m_temperatureText;
 
     RackettCoefficients m_rackett;
-    double m_rho_gPerMl = 0.0;
+    ResultField m_rho_gPerMl{DensityCtl::Density};
 
     TemperatureUnit m_temperatureUnit = TemperatureUnit::Celsius;
     Shown m_shown = Shown::Nothing;

@@ -1,9 +1,10 @@
 #include "pages/enthalpies.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
-#include "framework/text_number.h"
+#include "framework/typed_number.h"
 #include "pages/compound_messages.h"
 #include "pages/enthalpies_layout.h"
 
@@ -34,7 +35,7 @@ CEnthalpies::CEnthalpies(Dialog& dialog, std::filesystem::path dataDir)
     m_bindings.bind(MolecularWeight, &m_compounds.molecularWeight());
     m_bindings.bind(Temperature, &m_temperatureText);
     m_bindings.bind(ReferenceTemperature, &m_referenceTemperatureText);
-    m_bindings.bind(H, &m_h);
+    m_bindings.bind(H, m_h.text());
     m_bindings.bind(GasA1, &m_gas.a1);
     m_bindings.bind(GasA2, &m_gas.a2);
     m_bindings.bind(GasA3, &m_gas.a3);
@@ -60,9 +61,18 @@ void CEnthalpies::onInitDialog() {
 void CEnthalpies::onNotify(int controlId, Notification notification) {
     if (controlId == EnthalpiesCtl::Ok && notification == Notification::Clicked) {
         compute();
-    } else if (m_compounds.onNotify(controlId, notification) ==
-               HeatCapacityCompounds::Change::Compound) {
-        showCompound();
+        return;
+    }
+    switch (m_compounds.onNotify(controlId, notification)) {
+        case HeatCapacityCompounds::Change::Compound:
+            m_h.clear(m_dialog);
+            showCompound();
+            break;
+        case HeatCapacityCompounds::Change::Unit:
+            m_h.clear(m_dialog);
+            break;
+        case HeatCapacityCompounds::Change::None:
+            break;
     }
 }
 
@@ -82,45 +92,54 @@ void CEnthalpies::showCompound() {
 }
 
 void CEnthalpies::compute() {
-    namespace Msg = CompoundMessage;
     m_temperatureText = m_dialog.windowText(EnthalpiesCtl::Temperature);
     m_referenceTemperatureText = m_dialog.windowText(EnthalpiesCtl::ReferenceTemperature);
-    double h = m_h;  // stays the held result unless the formula is reached
-    if (m_temperatureText.empty() || m_referenceTemperatureText.empty()) {
+    if (!computeResult()) m_h.clear(m_dialog);
+    m_bindings.push(m_dialog);
+}
+
+// H into the result field, or a message and false.
+bool CEnthalpies::computeResult() {
+    namespace Msg = CompoundMessage;
+    // Both temperatures are needed before either is judged.
+    if (parseTypedNumber(m_temperatureText).status == TypedNumberStatus::Empty ||
+        parseTypedNumber(m_referenceTemperatureText).status == TypedNumberStatus::Empty) {
         m_dialog.messageBox(Msg::InputTemperature);
-    } else {
-        const TemperatureUnit unit = m_compounds.temperatureUnit();
-        const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), unit);
-        const double tr_K = toKelvin(parseLeadingNumber(m_referenceTemperatureText), unit);
-        const Phase phase = m_compounds.phase();
-        const EnthalpyCoefficients& k = phase == Phase::Gas ? m_gas : m_liquid;
-        // Only T is held to the range of the fit. A text read as nan or inf
-        // is no temperature at all, for T or Tr, and is refused like one
-        // outside the range.
-        const CorrelationResult result = enthalpyChange(phase, k, t_K, tr_K);
-        if (phase == Phase::Gas) {
-            // No zero-range test for the gas: with no range the range test
-            // itself refuses every T but 0 K.
-            if (!result.ok()) {
-                m_dialog.messageBox(Msg::OutOfRange);
-            } else {
-                if (k.allZero()) m_dialog.messageBox(Msg::NoData);
-                h = result.value;
-            }
-        } else if (!k.hasRange()) {
+        return false;
+    }
+    const std::optional<double> t =
+        typedNumber(m_dialog, m_temperatureText, Msg::TemperatureField, Msg::InputTemperature);
+    if (!t) return false;
+    const std::optional<double> tr =
+        typedNumber(m_dialog, m_referenceTemperatureText, Msg::ReferenceTemperatureField,
+                    Msg::InputTemperature);
+    if (!tr) return false;
+    const TemperatureUnit unit = m_compounds.temperatureUnit();
+    const Phase phase = m_compounds.phase();
+    const EnthalpyCoefficients& k = phase == Phase::Gas ? m_gas : m_liquid;
+    // Only T is held to the range of the fit; a reference too large to be a
+    // temperature is refused the same way.
+    const CorrelationResult h = enthalpyChange(phase, k, toKelvin(*t, unit), toKelvin(*tr, unit));
+    if (phase == Phase::Liquid) {
+        if (!k.hasRange()) {
             m_dialog.messageBox(Msg::NoResult);
-        } else if (k.allZero()) {
+            return false;
+        }
+        if (k.allZero()) {
             m_dialog.messageBox(Msg::NoData);
-        } else if (!result.ok()) {
-            m_dialog.messageBox(Msg::OutOfRange);
-        } else {
-            h = result.value;
+            return false;
         }
     }
-    // The result is rounded whether or not it was computed now; a held
-    // result is already in thousandths and stays as it is.
-    roundIntoResult(h, m_h, m_dialog);
-    m_bindings.push(m_dialog);
+    // No zero-range test for the gas: with no range the range test itself
+    // refuses every T but 0 K.
+    if (!h.ok()) {
+        m_dialog.messageBox(Msg::OutOfRange);
+        return false;
+    }
+    // Gas coefficients all blank still give a value (0), shown after the
+    // message.
+    if (k.allZero()) m_dialog.messageBox(Msg::NoData);
+    return m_h.set(h.value, m_dialog);
 }
 
 }  // namespace chemeng

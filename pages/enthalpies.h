@@ -35,6 +35,7 @@ class CEnthalpies : public Page {
 
   private:
     void showCompound();
+    bool computeResult();
 
     Dialog& m_dialog;
     HeatCapacityCompounds m_compounds;
@@ -44,7 +45,7 @@ class CEnthalpies : public Page {
     std::string m_referenceTemperatureText;
     EnthalpyCoefficients m_gas;
     EnthalpyCoefficients m_liquid;
-    double m_h = 0.0;  // J/(g mol)
+    ResultField m_h{EnthalpiesCtl::H};  // J/(g mol)
 };
 
 }  // namespace chemeng

@@ -1,8 +1,8 @@
 #include "pages/heat_caps.h"
 
+#include <optional>
 #include <utility>
 
-#include "framework/text_number.h"
 #include "pages/compound_messages.h"
 #include "pages/heat_caps_layout.h"
 
@@ -15,7 +15,7 @@ CHeatCaps::CHeatCaps(Dialog& dialog, std::filesystem::path dataDir)
     m_bindings.bind(Formula, &m_compounds.formula());
     m_bindings.bind(MolecularWeight, &m_compounds.molecularWeight());
     m_bindings.bind(Temperature, &m_temperatureText);
-    m_bindings.bind(Cp, &m_cp);
+    m_bindings.bind(Cp, m_cp.text());
     m_bindings.bind(GasA, &m_gas.a);
     m_bindings.bind(GasB, &m_gas.b);
     m_bindings.bind(GasC, &m_gas.c);
@@ -41,9 +41,18 @@ void CHeatCaps::onInitDialog() {
 void CHeatCaps::onNotify(int controlId, Notification notification) {
     if (controlId == HeatCapsCtl::Ok && notification == Notification::Clicked) {
         compute();
-    } else if (m_compounds.onNotify(controlId, notification) ==
-               HeatCapacityCompounds::Change::Compound) {
-        showCompound();
+        return;
+    }
+    switch (m_compounds.onNotify(controlId, notification)) {
+        case HeatCapacityCompounds::Change::Compound:
+            m_cp.clear(m_dialog);
+            showCompound();
+            break;
+        case HeatCapacityCompounds::Change::Unit:
+            m_cp.clear(m_dialog);
+            break;
+        case HeatCapacityCompounds::Change::None:
+            break;
     }
 }
 
@@ -62,35 +71,33 @@ void CHeatCaps::showCompound() {
 }
 
 void CHeatCaps::compute() {
-    namespace Msg = CompoundMessage;
     m_temperatureText = m_dialog.windowText(HeatCapsCtl::Temperature);
-    double cp = m_cp;  // stays the held result unless the polynomial is reached
-    if (m_temperatureText.empty()) {
-        m_dialog.messageBox(Msg::InputTemperature);
-    } else {
-        const double t_K =
-            toKelvin(parseLeadingNumber(m_temperatureText), m_compounds.temperatureUnit());
-        const Phase phase = m_compounds.phase();
-        const HeatCapacityCoefficients& k = phase == Phase::Gas ? m_gas : m_liquid;
-        const CorrelationResult result = heatCapacity(phase, k, t_K);
-        if (!k.hasRange()) {
-            m_dialog.messageBox(Msg::NoResult);
-        } else if (!result.ok()) {
-            // Both bounds inclusive, also when typed in another unit. A text
-            // read as nan or inf is no temperature at all and is refused the
-            // same way.
-            m_dialog.messageBox(Msg::OutOfRange);
-        } else {
-            // Coefficients all blank still give a value (0), shown after the
-            // message.
-            if (k.allZero()) m_dialog.messageBox(Msg::NoData);
-            cp = result.value;
-        }
-    }
-    // The result is rounded whether or not it was computed now; a held
-    // result is already in thousandths and stays as it is.
-    roundIntoResult(cp, m_cp, m_dialog);
+    if (!computeResult()) m_cp.clear(m_dialog);
     m_bindings.push(m_dialog);
+}
+
+// Cp into the result field, or a message and false.
+bool CHeatCaps::computeResult() {
+    namespace Msg = CompoundMessage;
+    const std::optional<double> t =
+        typedNumber(m_dialog, m_temperatureText, Msg::TemperatureField, Msg::InputTemperature);
+    if (!t) return false;
+    const double t_K = toKelvin(*t, m_compounds.temperatureUnit());
+    const Phase phase = m_compounds.phase();
+    const HeatCapacityCoefficients& k = phase == Phase::Gas ? m_gas : m_liquid;
+    if (!k.hasRange()) {
+        m_dialog.messageBox(Msg::NoResult);
+        return false;
+    }
+    // Both bounds inclusive, also when typed in another unit.
+    const CorrelationResult cp = heatCapacity(phase, k, t_K);
+    if (!cp.ok()) {
+        m_dialog.messageBox(Msg::OutOfRange);
+        return false;
+    }
+    // Coefficients all blank still give a value (0), shown after the message.
+    if (k.allZero()) m_dialog.messageBox(Msg::NoData);
+    return m_cp.set(cp.value, m_dialog);
 }
 
 }  // namespace chemeng

@@ -30,6 +30,7 @@ class CHeatCaps : public Page {
 
   private:
     void showCompound();
+    bool computeResult();
 
     Dialog& m_dialog;
     HeatCapacityCompounds m_compounds;
@@ -38,7 +39,7 @@ class CHeatCaps : public Page {
     std::string m_temperatureText;
     HeatCapacityCoefficients m_gas;
     HeatCapacityCoefficients m_liquid;
-    double m_cp = 0.0;  // J/(g mol K)
+    ResultField m_cp{HeatCapsCtl::Cp};  // J/(g mol K)
 };
 
 }  // namespace chemeng

@@ -6,8 +6,7 @@
 #include "compounds/compound_loaders.h"
 #include "compounds/correlation_rows.h"
 #include "compounds/table_cells.h"
-#include "framework/result_rounding.h"
-#include "framework/text_number.h"
+#include "framework/typed_number.h"
 #include "pages/compound_messages.h"
 #include "pages/vapor_pressure_layout.h"
 
@@ -31,7 +30,7 @@ CVPressure::CVPressure(Dialog& dialog, std::filesystem::path dataDir)
     m_bindings.bind(VaporPressureCtl::A, &m_antoine.a);
     m_bindings.bind(VaporPressureCtl::B, &m_antoine.b);
     m_bindings.bind(VaporPressureCtl::C, &m_antoine.c);
-    m_bindings.bind(VaporPressureCtl::Pressure, &m_p_mmHg);
+    m_bindings.bind(VaporPressureCtl::Pressure, m_p_mmHg.text());
     m_bindings.bind(VaporPressureCtl::Name, &m_name);
     m_bindings.bind(VaporPressureCtl::Formula, &m_formula);
     m_bindings.bind(VaporPressureCtl::Temperature, &m_temperatureText);
@@ -59,6 +58,7 @@ void CVPressure::onNotify(int controlId, Notification notification) {
     } else if (const std::optional<TemperatureUnit> unit =
                    unitClicked(kUnitRadios, controlId, notification)) {
         m_temperatureUnit = *unit;
+        m_p_mmHg.clear(m_dialog);
     } else if (controlId == VaporPressureCtl::Ok && notification == Notification::Clicked) {
         compute();
     }
@@ -69,8 +69,7 @@ bool CVPressure::onEnterKey() {
     return true;
 }
 
-// The previous p* and the typed temperature stay on display until the next
-// computation.
+// The typed temperature stays; the previous p* belonged to another compound.
 void CVPressure::showRow(int row) {
     using namespace VaporPressureCell;
     m_name = m_compounds.cell(row, Name);
@@ -78,37 +77,49 @@ void CVPressure::showRow(int row) {
     m_tminText = m_compounds.cell(row, Tmin);
     m_tmaxText = m_compounds.cell(row, Tmax);
     m_antoine = antoineCoefficients(m_compounds.table(), row);
+    m_p_mmHg.clear(m_dialog);
     m_bindings.push(m_dialog);
+}
+
+// A refused computation leaves every edit as the user typed it but empties
+// the result.
+void CVPressure::refuse(const std::string& message) {
+    m_dialog.messageBox(message);
+    m_p_mmHg.clear(m_dialog);
 }
 
 void CVPressure::compute() {
     namespace Msg = CompoundMessage;
     m_temperatureText = m_dialog.windowText(VaporPressureCtl::Temperature);
-    if (m_temperatureText.empty()) {
+    const TypedNumber typed = parseTypedNumber(m_temperatureText);
+    if (typed.status == TypedNumberStatus::Empty) {
+        // The fields are shown again as the page holds them.
         m_dialog.messageBox(Msg::InputTemperature);
-        // The pressure already held is shown again, rounded as a result is.
-        if (const std::optional<double> rounded = roundToThousandths(m_p_mmHg)) m_p_mmHg = *rounded;
+        m_p_mmHg.clear(m_dialog);
         m_bindings.push(m_dialog);
         return;
     }
-    const double t_K = toKelvin(parseLeadingNumber(m_temperatureText), m_temperatureUnit);
-
-    if (m_antoine.allZero()) {
-        m_dialog.messageBox(Msg::NoData);
+    if (typed.status == TypedNumberStatus::NotANumber) {
+        refuse(notANumberRefusal(Msg::TemperatureField, m_temperatureText));
         return;
     }
-    const CorrelationResult p = antoineVaporPressure(m_antoine, t_K);
+    if (m_antoine.allZero()) {
+        refuse(Msg::NoData);
+        return;
+    }
+    const CorrelationResult p =
+        antoineVaporPressure(m_antoine, toKelvin(typed.value, m_temperatureUnit));
     if (p.status == CorrelationStatus::OutOfRange) {
-        m_dialog.messageBox(Msg::OutOfRange);
+        refuse(Msg::OutOfRange);
         return;
     }
     // At T = -C the equation has no value; near it, or with extreme
     // constants, p* leaves what the display can hold.
     if (!p.ok()) {
-        m_dialog.messageBox(Msg::ResultOutOfRange);
+        refuse(Msg::ResultOutOfRange);
         return;
     }
-    if (roundIntoResult(p.value, m_p_mmHg, m_dialog)) m_bindings.push(m_dialog);
+    if (m_p_mmHg.set(p.value, m_dialog)) m_bindings.push(m_dialog);
 }
 
 }  // namespace chemeng

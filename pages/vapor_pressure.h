@@ -31,6 +31,7 @@ class CVPressure : public Page {
 
   private:
     void showRow(int row);
+    void refuse(const std::string& message);
 
     Dialog& m_dialog;
     PageCompounds m_compounds;
@@ -43,7 +44,7 @@ class CVPressure : public Page {
     std::string m_temperatureText;
 
     AntoineCoefficients m_antoine;
-    double m_p_mmHg = 0.0;
+    ResultField m_p_mmHg{VaporPressureCtl::Pressure};
 
     TemperatureUnit m_temperatureUnit = TemperatureUnit::Celsius;
 };

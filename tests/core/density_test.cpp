@@ -114,8 +114,22 @@ TEST(DensityPage, MainCompoundShowsItsCoefficientsAndClearsTheInput) {
     EXPECT_EQ(p.dialog.windowText(Ctl::B), "0.2677");
     EXPECT_EQ(p.dialog.windowText(Ctl::Tmin), "278.68");
     EXPECT_EQ(p.dialog.windowText(Ctl::Temperature), "");
-    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0");
-    EXPECT_TRUE(p.dialog.isChecked(Ctl::Kelvin));  // the unit stays as clicked
+    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "");  // 0.935 was another compound's
+    EXPECT_TRUE(p.dialog.isChecked(Ctl::Kelvin));      // the unit stays as clicked
+    EXPECT_TRUE(p.dialog.messages().empty());
+}
+
+// A result answers the unit it was computed in; another unit empties it.
+TEST(DensityPage, ChoosingAnotherUnitEmptiesTheResult) {
+    DensityPage p(kData);
+    p.pick("TESTLIQUID");
+    p.dialog.click(Ctl::Kelvin);
+    p.dialog.type(Ctl::Temperature, "300");
+    p.dialog.click(Ctl::Ok);
+    ASSERT_EQ(p.dialog.windowText(Ctl::Density), "0.935");
+    p.dialog.click(Ctl::Celsius);
+    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "");
+    EXPECT_EQ(p.dialog.windowText(Ctl::Temperature), "300");
     EXPECT_TRUE(p.dialog.messages().empty());
 }
 
@@ -144,7 +158,7 @@ TEST(DensityPage, MiscellaneousCompoundShowsTheTabulatedDensityAndLocksTheInputs
         EXPECT_FALSE(p.dialog.isReadOnly(edit)) << edit;
     EXPECT_TRUE(p.dialog.isReadOnly(Ctl::Tmin));
     EXPECT_EQ(p.dialog.windowText(Ctl::Temperature), "");
-    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0");
+    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "");
     p.dialog.type(Ctl::Temperature, "300");
     p.dialog.click(Ctl::Ok);
     EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0.935");
@@ -161,7 +175,7 @@ TEST(DensityPage, ComputeOnAMiscellaneousCompoundNeverUsesThePreviousCoefficient
     EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0");  // its tabulated "1e999" is no number
     p.dialog.click(Ctl::Ok);
     EXPECT_EQ(p.dialog.takeMessages(), Messages{"No Data Available for this compound"});
-    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0");
+    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "");  // refused: nothing to show
 }
 
 TEST(DensityPage, EnterComputesOnlyWhileCoefficientAIsShown) {
@@ -182,7 +196,7 @@ TEST(DensityPage, EnterComputesOnlyWhileCoefficientAIsShown) {
     EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0.87");
 }
 
-TEST(DensityPage, AMissingTemperatureRefreshesTheFieldsAndKeepsTheResult) {
+TEST(DensityPage, AMissingTemperatureRefreshesTheFieldsAndEmptiesTheResult) {
     DensityPage p(kData);
     p.pick("TESTLIQUID");
     p.dialog.click(Ctl::Kelvin);
@@ -192,11 +206,11 @@ TEST(DensityPage, AMissingTemperatureRefreshesTheFieldsAndKeepsTheResult) {
     p.dialog.type(Ctl::Temperature, "");
     p.dialog.click(Ctl::Ok);
     EXPECT_EQ(p.dialog.takeMessages(), Messages{"Input Temperature"});
-    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0.935");
+    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "");
     EXPECT_EQ(p.dialog.windowText(Ctl::A), "0.3");  // typed coefficients never count
 }
 
-TEST(DensityPage, AResultThatCannotBeShownKeepsThePreviousOne) {
+TEST(DensityPage, AResultThatCannotBeShownEmptiesTheField) {
     DensityPage p(kData);
     p.pick("NEGATIVEB");
     p.dialog.click(Ctl::Kelvin);
@@ -206,7 +220,7 @@ TEST(DensityPage, AResultThatCannotBeShownKeepsThePreviousOne) {
     p.dialog.type(Ctl::Temperature, "300");
     p.dialog.click(Ctl::Ok);
     EXPECT_EQ(p.dialog.takeMessages(), Messages{"Result out of range"});
-    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "0.3");
+    EXPECT_EQ(p.dialog.windowText(Ctl::Density), "");  // 0.3 was the answer for 600 K
     EXPECT_EQ(p.dialog.windowText(Ctl::Temperature), "300");
 }
 

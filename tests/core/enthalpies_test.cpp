@@ -103,7 +103,8 @@ TEST(EnthalpiesPage, ThirdCoefficientIsRoundedUpToATenthOfANano) {
 
 // The points where the two pages differ, each run on both pages with the same
 // data and inputs. A case may first compute PHOSGENE (gas, a = 30) at 400 K
-// from 298 K so that a kept result shows (30 and 3060).
+// from 298 K: that result must not linger beside the next compound's (a
+// refused computation shows an empty result).
 TEST(EnthalpiesPage, DiffersFromHeatCapacitiesWhereItShould) {
     struct Case {
         const char* point;
@@ -123,17 +124,17 @@ TEST(EnthalpiesPage, DiffersFromHeatCapacitiesWhereItShould) {
         {"°C to kelvin: +273.15 on both", false, "PHOSGENE", 'G', 'C', "24.85", "25", "", "30", "",
          "-4.5"},
         {"gas range of CO", false, "CARBONMONOXIDE", 'G', 'C', "0", "25", "", "30.292",
-         "Out of Range", "0"},
+         "Out of Range", ""},
         {"gas range of CO2", false, "CARBONDIOXIDE", 'G', 'K', "273", "298", "", "45.666",
-         "Out of Range", "0"},
+         "Out of Range", ""},
         {"gas phase with no range", true, "NORANGE         ", 'G', 'K', "300", "298",
-         "This compound doesn't have the result", "30", "Out of Range", "3060"},
+         "This compound doesn't have the result", "", "Out of Range", ""},
         {"liquid: coefficients tested before the range", false, "NODATA", 'L', 'K', "500", "298",
-         "Out of Range", "0", "No Data Available for this compound", "0"},
+         "Out of Range", "", "No Data Available for this compound", ""},
         {"liquid, all coefficients 0", true, "NODATA", 'L', 'K', "300", "298",
-         "No Data Available for this compound", "0", "No Data Available for this compound", "3060"},
+         "No Data Available for this compound", "0", "No Data Available for this compound", ""},
         {"reference temperature required", false, "METHANE", 'G', 'K', "300", "", "", "50.749",
-         "Input Temperature", "0"},
+         "Input Temperature", ""},
         {"result", false, "PHOSGENE", 'G', 'K', "400", "298", "", "30", "", "3060"},
     };
     for (const Case& c : cases) {
@@ -174,8 +175,8 @@ TEST(EnthalpiesPage, RoundsToThousandthsAndRefusesWhatTheStepCannotHold) {
         {"-1.2346", "-1.235", ""},
         {"1234.5671", "1234.567", ""},
         {"-2147483", "-2147483", ""},
-        {"2147484", "7", "Result out of range"},
-        {"1e20", "7", "Result out of range"},
+        {"2147484", "", "Result out of range"},
+        {"1e20", "", "Result out of range"},
     };
     TempDataDir dir;
     std::string cpgas = FixedLine().at(11, "SEVEN").at(46, "7").str() + "\n";
@@ -197,10 +198,11 @@ TEST(EnthalpiesPage, RoundsToThousandthsAndRefusesWhatTheStepCannotHold) {
     }
 }
 
-// Neither temperature may reach the formula unless it is a finite number; a
-// finite reference far out of range still may, and a result that overflows
-// is reported rather than shown.
-TEST(EnthalpiesPage, NonFiniteTemperaturesAreOutOfRange) {
+// Neither temperature may reach the formula unless it is a finite number:
+// "nan" and "inf" are no numbers, 1e400 no finite temperature. A finite
+// reference far out of range still may, and a result that overflows is
+// reported rather than shown.
+TEST(EnthalpiesPage, TemperaturesThatAreNoFiniteNumberAreRefused) {
     struct Case {
         char phase;
         const char* t;
@@ -208,10 +210,15 @@ TEST(EnthalpiesPage, NonFiniteTemperaturesAreOutOfRange) {
         const char* message;
     };
     const Case cases[] = {
-        {'G', "nan", "298", "Out of Range"},          {'G', "400", "nan", "Out of Range"},
-        {'G', "inf", "298", "Out of Range"},          {'G', "400", "-inf", "Out of Range"},
-        {'G', "400", "1e400", "Out of Range"},        {'L', "nan", "298", "Out of Range"},
-        {'L', "300", "inf", "Out of Range"},          {'G', "400", "1e100", "Result out of range"},
+        {'G', "nan", "298", "Temperature: 'nan' is not a number"},
+        {'G', "400", "nan", "Reference Temperature: 'nan' is not a number"},
+        {'G', "inf", "298", "Temperature: 'inf' is not a number"},
+        {'G', "400", "-inf", "Reference Temperature: '-inf' is not a number"},
+        {'G', "400", "1e400", "Out of Range"},
+        {'L', "nan", "298", "Temperature: 'nan' is not a number"},
+        {'L', "300", "inf", "Reference Temperature: 'inf' is not a number"},
+        {'L', "300", "-1e400", "Out of Range"},
+        {'G', "400", "1e100", "Result out of range"},
         {'L', "300", "1e200", "Result out of range"},
     };
     for (const Case& c : cases) {
@@ -221,7 +228,7 @@ TEST(EnthalpiesPage, NonFiniteTemperaturesAreOutOfRange) {
         ASSERT_TRUE(p.choose("PHOSGENE"));  // a = 30 for both phases
         p.unit('K');
         EXPECT_EQ(p.compute2(c.t, c.tr), V{c.message});
-        EXPECT_EQ(p.result(), "0");
+        EXPECT_EQ(p.result(), "");
     }
 }
 

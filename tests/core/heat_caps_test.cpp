@@ -61,13 +61,14 @@ TEST(HeatCapsPage, ShowsOnlyTheChosenPhaseAndSwitchesOnTheSameCompound) {
     ASSERT_TRUE(p.compute("25").empty());
     EXPECT_EQ(p.result(), "10.791");
 
-    // A switch keeps the compound, the typed temperature and the result.
+    // A switch keeps the compound and the typed temperature; the gas result
+    // does not answer the liquid.
     p.phase('L');
     EXPECT_EQ(p.gasShown(), kGasZero);
     EXPECT_EQ(p.liquidShown(), (V{"62.55", "0.234", "-1e-05", "279", "350"}));
     EXPECT_EQ(p.text(Ctl::Name), "BENZENE");
     EXPECT_EQ(p.text(Ctl::Temperature), "25");
-    EXPECT_EQ(p.result(), "10.791");
+    EXPECT_EQ(p.result(), "");
 
     // Chosen while liquid: only the liquid values, then Gas brings the others.
     ASSERT_TRUE(p.choose("ETHYLACETATE"));  // blanks of the name dropped; 4.8Y and N350 read
@@ -102,7 +103,7 @@ TEST(HeatCapsPage, PhaseSwitchWithNoCompoundChosenShowsZerosAndRefusesToCompute)
         EXPECT_EQ(p.liquidShown(), kLiquidZero);
         EXPECT_EQ(p.text(Ctl::Name), "");
         EXPECT_EQ(p.compute("300"), V{"This compound doesn't have the result"});
-        EXPECT_EQ(p.result(), "0");
+        EXPECT_EQ(p.result(), "");
     }
 }
 
@@ -149,23 +150,41 @@ TEST(HeatCapsPage, PhaseAndUnitRadiosAreIndependentGroups) {
               (std::vector<int>{Ctl::Celsius, Ctl::Fahrenheit, Ctl::Kelvin}));
 }
 
-TEST(HeatCapsPage, MessagesKeepTheResultExceptNoDataWhichComputesZero) {
+// A result stands beside the inputs it answers: a refused computation, and
+// another compound, phase or unit, empty it. Only "No Data" still computes.
+TEST(HeatCapsPage, MessagesEmptyTheResultExceptNoDataWhichComputesZero) {
     Page p;
     ASSERT_TRUE(p.choose("METHANE"));
-    ASSERT_TRUE(p.compute("25").empty());
-    ASSERT_EQ(p.result(), "50.65");
-
+    const auto computed = [&p] {
+        EXPECT_TRUE(p.compute("25").empty());
+        return p.result() == "50.65";
+    };
+    ASSERT_TRUE(computed());
     EXPECT_EQ(p.compute(""), V{"Input Temperature"});
-    EXPECT_EQ(p.result(), "50.65");
+    EXPECT_EQ(p.result(), "");
+    ASSERT_TRUE(computed());
+    EXPECT_EQ(p.compute("25 C"), V{"Temperature: '25 C' is not a number"});
+    EXPECT_EQ(p.result(), "");
+    ASSERT_TRUE(computed());
     EXPECT_EQ(p.compute("2000"), V{"Out of Range"});
-    EXPECT_EQ(p.result(), "50.65");
+    EXPECT_EQ(p.result(), "");
+    ASSERT_TRUE(computed());
+    p.unit('F');
+    EXPECT_EQ(p.result(), "");
+    EXPECT_EQ(p.text(Ctl::Temperature), "25");  // the typed text stays
+    p.unit('C');
+    ASSERT_TRUE(computed());
     p.phase('L');
+    EXPECT_EQ(p.result(), "");
     EXPECT_EQ(p.compute("300"), V{"This compound doesn't have the result"});
-    EXPECT_EQ(p.result(), "50.65");
-    ASSERT_TRUE(p.choose("HUGE"));    // liquid a = 1e300
-    EXPECT_EQ(p.result(), "50.65");  // choosing leaves the result on show
+    EXPECT_EQ(p.result(), "");
+    p.phase('G');
+    ASSERT_TRUE(computed());
+    p.phase('L');
+    ASSERT_TRUE(p.choose("HUGE"));  // liquid a = 1e300
+    EXPECT_EQ(p.result(), "");
     EXPECT_EQ(p.compute("27"), V{"Result out of range"});
-    EXPECT_EQ(p.result(), "50.65");
+    EXPECT_EQ(p.result(), "");
 
     ASSERT_TRUE(p.choose("NODATA"));
     EXPECT_EQ(p.compute("27"), V{"No Data Available for this compound"});
@@ -188,9 +207,9 @@ TEST(HeatCapsPage, RoundsToThousandthsAndRefusesWhatTheStepCannotHold) {
         {"0.0004", "0", ""},
         {"2147483.6", "2147483.6", ""},
         {"-2147483", "-2147483", ""},
-        {"2147484", "7", "Result out of range"},
-        {"-2147484", "7", "Result out of range"},
-        {"1e300", "7", "Result out of range"},
+        {"2147484", "", "Result out of range"},
+        {"-2147484", "", "Result out of range"},
+        {"1e300", "", "Result out of range"},
         // A coefficient that reads as non-finite counts as 0: no data.
         {"inf", "0", "No Data Available for this compound"},
         {"nan", "0", "No Data Available for this compound"},
@@ -246,17 +265,23 @@ TEST(HeatCapsPage, DataCellsThatReadAsNonFiniteCountAsZero) {
     EXPECT_EQ(p.result(), "10");
 }
 
-// A typed text the number reader takes as nan or ±inf, or as a number that
-// overflows, is no temperature: refused like one outside the range.
-TEST(HeatCapsPage, NonFiniteTemperaturesAreOutOfRange) {
+// "nan" and "inf" are no numbers; a number that overflows, or one too large
+// for the range, is no temperature of the fit.
+TEST(HeatCapsPage, NonFiniteTemperaturesAreRefused) {
     Page p;
     ASSERT_TRUE(p.choose("METHANE"));
     for (char unit : {'C', 'F', 'K'}) {
         p.unit(unit);
-        for (const char* typed : {"nan", "-nan", "NaN(1)", "inf", "-inf", "1e400", "1e308"}) {
+        for (const char* typed : {"nan", "-nan", "NaN(1)", "inf", "-inf"}) {
+            SCOPED_TRACE(std::string(1, unit) + " " + typed);
+            EXPECT_EQ(p.compute(typed),
+                      V{"Temperature: '" + std::string(typed) + "' is not a number"});
+            EXPECT_EQ(p.result(), "");
+        }
+        for (const char* typed : {"1e400", "1e308"}) {
             SCOPED_TRACE(std::string(1, unit) + " " + typed);
             EXPECT_EQ(p.compute(typed), V{"Out of Range"});
-            EXPECT_EQ(p.result(), "0");
+            EXPECT_EQ(p.result(), "");
         }
     }
 }

@@ -1,6 +1,7 @@
 // Hostile texts typed into every input of every page that takes one: blanks,
-// numbers the reader takes in unusual forms (hexadecimal, subnormal, huge,
-// 10000 digits long), and values at and just past each range limit. Each must
+// numbers in unusual forms (hexadecimal, subnormal, huge, 10000 digits long),
+// and values at and just past each range limit. On the compound pages a text
+// that is not one number as a whole is refused by the field's name. Each must
 // give the page's message or the correct finite value, never garbage. The
 // cases the pages' own tests already hold (empty, "nan", "inf", "abc", the
 // 32-bit rounding limit of the result) are not repeated here.
@@ -91,21 +92,24 @@ void checkTable(const std::vector<Row>& rows,
 // (81.661).
 TEST(HostileInput, HeatCapacitiesTemperature) {
     const std::vector<Row> rows{
-        {"   ", "Out of Range", "0"},  // blanks read as 0 °C = 273.15 K
+        {"   ", "Input Temperature", ""},  // blanks are an empty field
         {" 25 ", "", "=25"},
         {"+25", "", "=25"},
-        {"25abc", "", "=25"},
-        {"0x19", "", "=25"},  // hexadecimal, as the C library reads it
-        {"0x10", "Out of Range", "0"},
-        {"-1e308", "Out of Range", "0"},
-        {"1e-320", "Out of Range", "0"},
-        {kNines, "Out of Range", "0"},
-        {"-" + kNines, "Out of Range", "0"},
+        {"25abc", "Temperature: '25abc' is not a number", ""},
+        {"0x19", "Temperature: '0x19' is not a number", ""},  // hexadecimal is refused
+        {"0x10", "Temperature: '0x10' is not a number", ""},
+        {"-1e308", "Out of Range", ""},
+        {"1e-320", "Out of Range", ""},
+        {kNines, "Out of Range", ""},
+        {"-" + kNines, "Out of Range", ""},
         {"25." + kZeros, "", "=25"},
         {kZeros + "25", "", "=25"},
-        {"24.849999", "Out of Range", "0"},
+        {"24.849999", "Out of Range", ""},
         {"726.85", "", "81.661"},
-        {"726.850001", "Out of Range", "0"},
+        {"726.850001", "Out of Range", ""},
+        // A long text is quoted by its beginning only.
+        {"  " + std::string(60, 'x'),
+         "Temperature: '" + std::string(40, 'x') + "...' is not a number", ""},
     };
     checkTable(rows, [](const std::string& typed) {
         test::HeatCapacityPageDriver<CHeatCaps> p(heatCapsLayout(), test::fixtureDir("heat_caps"));
@@ -128,22 +132,22 @@ TEST(HostileInput, EnthalpiesTemperatureAndReference) {
         return Outcome{messages, {p.result()}};
     };
     const std::vector<Row> temperatureRows{
-        {"   ", "Out of Range", "0"},         {"0x3E8", "", "=1000"},
-        {"-1e308", "Out of Range", "0"},      {"1e-320", "Out of Range", "0"},
-        {kNines, "Out of Range", "0"},        {"1000." + kZeros, "", "=1000"},
-        {"1000.000001", "Out of Range", "0"},
+        {"   ", "Input Temperature", ""},    {"0x3E8", "Temperature: '0x3E8' is not a number", ""},
+        {"-1e308", "Out of Range", ""},      {"1e-320", "Out of Range", ""},
+        {kNines, "Out of Range", ""},        {"1000." + kZeros, "", "=1000"},
+        {"1000.000001", "Out of Range", ""},
     };
     checkTable(temperatureRows, [&](const std::string& t) { return compute(t, "298"); });
 
     const std::vector<Row> referenceRows{
         {"298", "", "26050.289"},
-        {"   ", "", "=0"},
+        {"   ", "Input Temperature", ""},
         {"1e-320", "", "=0"},
-        {"0x12A", "", "=298"},
+        {"0x12A", "Reference Temperature: '0x12A' is not a number", ""},
         {"298." + kZeros, "", "=298"},
-        {kNines, "Out of Range", "0"},
-        {"-1e308", "Result out of range", "0"},  // Tr⁴ overflows
-        {"1e80", "Result out of range", "0"},
+        {kNines, "Out of Range", ""},
+        {"-1e308", "Result out of range", ""},  // Tr⁴ overflows
+        {"1e80", "Result out of range", ""},
     };
     checkTable(referenceRows, [&](const std::string& tr) { return compute("1000", tr); });
 }
@@ -153,17 +157,17 @@ TEST(HostileInput, EnthalpiesTemperatureAndReference) {
 // TEST LIQUID: 250 K (0.985) up to Tc = 600 K (0.3), 300 K gives 0.935.
 TEST(HostileInput, DensityTemperature) {
     const std::vector<Row> rows{
-        {"   ", "Out of Range", "0"},
-        {"0x12C", "", "=300"},
-        {"300abc", "", "=300"},
-        {"-1e308", "Out of Range", "0"},
-        {"1e-320", "Out of Range", "0"},
-        {kNines, "Out of Range", "0"},
-        {"-" + kNines, "Out of Range", "0"},
+        {"   ", "Input Temperature", ""},
+        {"0x12C", "Temperature: '0x12C' is not a number", ""},
+        {"300abc", "Temperature: '300abc' is not a number", ""},
+        {"-1e308", "Out of Range", ""},
+        {"1e-320", "Out of Range", ""},
+        {kNines, "Out of Range", ""},
+        {"-" + kNines, "Out of Range", ""},
         {"300." + kZeros, "", "=300"},
         {kZeros + "300", "", "=300"},
-        {"249.9999999", "Out of Range", "0"},
-        {"600.0000001", "Out of Range", "0"},
+        {"249.9999999", "Out of Range", ""},
+        {"600.0000001", "Out of Range", ""},
     };
     checkTable(rows, [](const std::string& typed) {
         test::RecordingDialog dialog(densityLayout());
@@ -183,11 +187,11 @@ TEST(HostileInput, DensityTemperature) {
 // WATER: 1 °C to 100 °C, 760.086 mmHg at 100 °C.
 TEST(HostileInput, VaporPressureTemperature) {
     const std::vector<Row> rows{
-        {"   ", "Out of Range", "0"},         {"0x64", "", "=100"},
-        {"1e308", "Out of Range", "0"},       {"-1e308", "Out of Range", "0"},
-        {"1e-320", "Out of Range", "0"},      {kNines, "Out of Range", "0"},
-        {"100." + kZeros, "", "=100"},        {"0.9999999", "Out of Range", "0"},
-        {"100.0000001", "Out of Range", "0"},
+        {"   ", "Input Temperature", ""},    {"0x64", "Temperature: '0x64' is not a number", ""},
+        {"1e308", "Out of Range", ""},       {"-1e308", "Out of Range", ""},
+        {"1e-320", "Out of Range", ""},      {kNines, "Out of Range", ""},
+        {"100." + kZeros, "", "=100"},       {"0.9999999", "Out of Range", ""},
+        {"100.0000001", "Out of Range", ""},
     };
     checkTable(rows, [](const std::string& typed) {
         test::RecordingDialog dialog(vaporPressureLayout());

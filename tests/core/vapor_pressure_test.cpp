@@ -96,7 +96,7 @@ TEST(VaporPressurePage, GoldenCases) {
     }
 }
 
-TEST(VaporPressurePage, ChoosingACompoundShowsItsConstantsAndKeepsTheLastResult) {
+TEST(VaporPressurePage, ChoosingACompoundShowsItsConstantsAndEmptiesTheLastResult) {
     VaporPressurePage p(kData);
     EXPECT_TRUE(p.dialog.messages().empty());
     EXPECT_TRUE(p.dialog.isChecked(Ctl::Celsius));
@@ -113,7 +113,7 @@ TEST(VaporPressurePage, ChoosingACompoundShowsItsConstantsAndKeepsTheLastResult)
     EXPECT_EQ(p.dialog.windowText(Ctl::Tmin), "8");
     EXPECT_EQ(p.dialog.windowText(Ctl::Tmax), "103");
     EXPECT_EQ(p.dialog.windowText(Ctl::Temperature), "100");
-    EXPECT_EQ(p.dialog.windowText(Ctl::Pressure), "760.086");
+    EXPECT_EQ(p.dialog.windowText(Ctl::Pressure), "");  // 760.086 was water's
 
     p.dialog.chooseText(Ctl::MiscFormulas, "NH3");
     EXPECT_EQ(p.dialog.windowText(Ctl::Name), "AMMONIA                    ");
@@ -134,23 +134,31 @@ TEST(VaporPressurePage, EnterComputesWhateverIsSelected) {
     EXPECT_EQ(p.dialog.windowText(Ctl::Pressure), "23.686");
 }
 
-TEST(VaporPressurePage, MessagesKeepThePreviousResult) {
+// A refused computation, or another unit, empties the result: the old p*
+// must not stand beside inputs it does not answer.
+TEST(VaporPressurePage, MessagesAndAnotherUnitEmptyThePreviousResult) {
     VaporPressurePage p(kData);
     p.pick("SINGULARTEST");
-    p.computeAt("20");
-    ASSERT_EQ(p.dialog.windowText(Ctl::Pressure), "9.261");
     const std::pair<const char*, const char*> cases[] = {
         {"-10", "Result out of range"},  // T + C = 0
         {"21", "Out of Range"},
-        {"inf", "Out of Range"},
+        {"inf", "Temperature: 'inf' is not a number"},
+        {"20 °C", "Temperature: '20 °C' is not a number"},
         {"", "Input Temperature"},
     };
     for (auto [temperature, message] : cases) {
         SCOPED_TRACE(temperature);
+        p.computeAt("20");
+        ASSERT_EQ(p.dialog.windowText(Ctl::Pressure), "9.261");
         p.computeAt(temperature);
         EXPECT_EQ(p.dialog.takeMessages(), Messages{message});
-        EXPECT_EQ(p.dialog.windowText(Ctl::Pressure), "9.261");
+        EXPECT_EQ(p.dialog.windowText(Ctl::Pressure), "");
+        EXPECT_EQ(p.dialog.windowText(Ctl::Temperature), temperature);
     }
+    p.computeAt("20");
+    p.dialog.click(Ctl::Kelvin);
+    EXPECT_EQ(p.dialog.windowText(Ctl::Pressure), "");
+    EXPECT_TRUE(p.dialog.messages().empty());
 }
 
 TEST(VaporPressurePage, WithoutPhysPropsTheMainCompoundsStillWork) {
