@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "consistency_report.h"
+#include "names.h"
 #include "report.h"
 #include "source_tables.h"
 
@@ -18,6 +20,7 @@ struct HeatCapacityFiles {
 
 HeatCapacityFiles buildHeatCapacityFiles(const SourceTables& tables,
                                          const std::set<std::string>& miscellaneous,
-                                         FileReport& gasReport, FileReport& liquidReport);
+                                         const NameBook& names, FileReport& gasReport,
+                                         FileReport& liquidReport, ConsistencyReport& consistency);
 
 }  // namespace chemeng::datagen

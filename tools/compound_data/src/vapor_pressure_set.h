@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "consistency_report.h"
+#include "names.h"
 #include "report.h"
 #include "source_tables.h"
 
@@ -40,6 +42,7 @@ bool meetsBoilingPoint(const std::vector<double>& boilingPoints_K,
 std::vector<std::string> buildPsatFile(const SourceTables& tables,
                                        const std::set<std::string>& miscellaneous,
                                        const std::set<std::string>& physicalProperties,
-                                       FileReport& report);
+                                       const NameBook& names, FileReport& report,
+                                       ConsistencyReport& consistency);
 
 }  // namespace chemeng::datagen
