@@ -24,14 +24,16 @@ struct PropertyInput {
     int radio;
     int saturationEdit;
     int pairEdit;
-    int saturationCode;
+    SaturationChoice saturationCode;
 };
 constexpr std::array<PropertyInput, 5> kProperties{{
-    {"temperature", C::TemperatureChoice, C::Temperature, C::Temperature, kTemperature},
-    {"pressure", C::PressureChoice, C::Pressure, C::Pressure, kPressure},
-    {"enthalpy", C::EnthalpyChoice, C::LiquidEnthalpy, C::VapourEnthalpy, kEnthalpy},
-    {"internal-energy", C::EnergyChoice, C::LiquidEnergy, 0, kInternalEnergy},
-    {"volume", C::VolumeChoice, C::VapourVolume, C::VapourVolume, kVolume},
+    {"temperature", C::TemperatureChoice, C::Temperature, C::Temperature,
+     SaturationChoice::Temperature},
+    {"pressure", C::PressureChoice, C::Pressure, C::Pressure, SaturationChoice::Pressure},
+    {"enthalpy", C::EnthalpyChoice, C::LiquidEnthalpy, C::VapourEnthalpy,
+     SaturationChoice::Enthalpy},
+    {"internal-energy", C::EnergyChoice, C::LiquidEnergy, 0, SaturationChoice::InternalEnergy},
+    {"volume", C::VolumeChoice, C::VapourVolume, C::VapourVolume, SaturationChoice::Volume},
 }};
 
 const PropertyInput& property(const std::string& name) {
