@@ -1,0 +1,29 @@
+#include "water/if97_properties.h"
+
+#include <cmath>
+
+#include "water/if97_constants.h"
+
+namespace chemeng::water::if97 {
+
+Properties gibbsProperties(double p_MPa, double t_K, double pi, double tau,
+                           const GibbsDerivatives& g) {
+    const double rt = kR_kJkgK * t_K;  // kJ/kg
+    Properties out;
+    out.t_K = t_K;
+    out.p_MPa = p_MPa;
+    // R·T/p in kJ/(kg·MPa) is 10⁻³ m³/kg.
+    out.v_m3kg = 1e-3 * rt * pi * g.gp / p_MPa;
+    out.h_kJkg = rt * tau * g.gt;
+    out.u_kJkg = rt * (tau * g.gt - pi * g.gp);
+    out.s_kJkgK = kR_kJkgK * (tau * g.gt - g.g);
+    out.cp_kJkgK = -kR_kJkgK * tau * tau * g.gtt;
+    const double a = g.gp - tau * g.gpt;
+    out.cv_kJkgK = kR_kJkgK * (-tau * tau * g.gtt + a * a / g.gpp);
+    // R in J/(kg·K) for the speed of sound in m/s.
+    out.w_ms = std::sqrt(1e3 * rt * g.gp * g.gp / (a * a / (tau * tau * g.gtt) - g.gpp));
+    out.dvdT_m3kgK = 1e-3 * kR_kJkgK * pi * a / p_MPa;
+    return out;
+}
+
+}  // namespace chemeng::water::if97
