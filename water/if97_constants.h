@@ -24,7 +24,7 @@ constexpr double kP5max_MPa = 50.0;
 
 // The saturation pressure at 273.15 K and at 623.15 K by the region-4
 // equation (R7-97(2012) Eq. 30), where regions 1, 2 and 3 meet the line.
-constexpr double kPsatTmin_MPa = 0.611212677444e-3;
-constexpr double kPsat13_MPa = 16.5291642526;
+constexpr double kPsatTmin_MPa = 0.6112126774443467e-3;
+constexpr double kPsat13_MPa = 16.529164252604626;
 
 }  // namespace chemeng::water::if97

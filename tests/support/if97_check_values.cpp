@@ -1,5 +1,7 @@
 #include "support/if97_check_values.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -67,6 +69,17 @@ std::vector<If97CheckValue> if97Checks(const std::string& publication, const std
         }
     }
     return out;
+}
+
+void expectIf97Table(const std::string& publication, const std::string& table,
+                     std::size_t expectedRows,
+                     const std::function<double(const If97CheckValue&)>& evaluate,
+                     const std::string& checkPrefix) {
+    const auto rows = if97Checks(publication, table, checkPrefix);
+    ASSERT_EQ(rows.size(), expectedRows) << publication << ' ' << table << ' ' << checkPrefix;
+    for (const auto& row : rows) {
+        EXPECT_NEAR(evaluate(row), row.value, row.halfLastDigit()) << row.describe();
+    }
 }
 
 }  // namespace chemeng::test

@@ -4,6 +4,8 @@
 // tests/fixtures/water/if97-verification.tsv (R7-97(2012) and the
 // supplementary releases SR2-01, SR3-03, SR4-04, SR5-05), read once.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,5 +36,13 @@ const std::vector<If97CheckValue>& if97CheckValues();
 // The rows of one published table whose check names start with a prefix.
 std::vector<If97CheckValue> if97Checks(const std::string& publication, const std::string& table,
                                        const std::string& checkPrefix = "");
+
+// Every row of one table reproduced to half a unit of its last printed digit
+// (or to `tolerance` for a row that names why it needs more). The row count
+// guards against a table that went missing from the fixture.
+void expectIf97Table(const std::string& publication, const std::string& table,
+                     std::size_t expectedRows,
+                     const std::function<double(const If97CheckValue&)>& evaluate,
+                     const std::string& checkPrefix = "");
 
 }  // namespace chemeng::test
