@@ -699,7 +699,13 @@ double subregionEquation(double p_MPa, double t_K, double vStar, double pStar, d
 
 // The near-critical auxiliary subregions between T3qu and T3rx for
 // ps(643.15 K) < p ≤ 22.5 MPa (SR5-05 Table 10).
-char nearCriticalSubregion(double p_MPa, double t_K, bool takeVapour) {
+// Whether a state is on the liquid side of the saturation line.
+bool liquidSide(double p_MPa, double t_K, Side side) {
+    if (side != Side::FromTemperature) return side == Side::SaturatedLiquid;
+    return t_K <= saturationTemperature(p_MPa);
+}
+
+char nearCriticalSubregion(double p_MPa, double t_K, Side side) {
     using B = Region3Boundary;
     if (p_MPa > 22.11) {
         if (t_K <= region3BoundaryTemperature(B::UV, p_MPa)) return 'u';
@@ -713,9 +719,7 @@ char nearCriticalSubregion(double p_MPa, double t_K, bool takeVapour) {
         if (t_K <= region3BoundaryTemperature(B::WX, p_MPa)) return 'z';
         return 'x';
     }
-    const double ts = saturationTemperature(p_MPa);
-    const bool liquid = takeVapour ? t_K < ts : t_K <= ts;
-    if (liquid) {
+    if (liquidSide(p_MPa, t_K, side)) {
         if (p_MPa <= kP3uy_MPa) return 'u';
         return t_K <= region3BoundaryTemperature(B::UV, p_MPa) ? 'u' : 'y';
     }
@@ -757,15 +761,12 @@ double region3BoundaryTemperature(Region3Boundary boundary, double p_MPa) {
 }
 
 // SR5-05 Tables 2 and 10, pressure band by pressure band.
-char region3Subregion(double p_MPa, double t_K, bool onSaturationTakeVapour) {
+char region3Subregion(double p_MPa, double t_K, Side side) {
     using B = Region3Boundary;
     const auto below = [&](B boundary) {
         return t_K <= region3BoundaryTemperature(boundary, p_MPa);
     };
-    const auto liquidSide = [&] {
-        const double ts = saturationTemperature(p_MPa);
-        return onSaturationTakeVapour ? t_K < ts : t_K <= ts;
-    };
+    const auto liquid = [&] { return liquidSide(p_MPa, t_K, side); };
     if (p_MPa > 40.0) return below(B::AB) ? 'a' : 'b';
     if (p_MPa > 25.0) {
         if (below(B::CD)) return 'c';
@@ -794,21 +795,21 @@ char region3Subregion(double p_MPa, double t_K, bool onSaturationTakeVapour) {
     if (p_MPa > kPsat64315_MPa) {
         if (below(B::CD)) return 'c';
         if (below(B::QU)) return 'q';
-        if (below(B::RX)) return nearCriticalSubregion(p_MPa, t_K, onSaturationTakeVapour);
+        if (below(B::RX)) return nearCriticalSubregion(p_MPa, t_K, side);
         if (below(B::JK)) return 'r';
         return 'k';
     }
     if (p_MPa > 20.5) {
         if (below(B::CD)) return 'c';
-        if (liquidSide()) return 's';
+        if (liquid()) return 's';
         if (below(B::JK)) return 'r';
         return 'k';
     }
     if (p_MPa > kP3cd_MPa) {
         if (below(B::CD)) return 'c';
-        return liquidSide() ? 's' : 't';
+        return liquid() ? 's' : 't';
     }
-    return liquidSide() ? 'c' : 't';
+    return liquid() ? 'c' : 't';
 }
 
 double region3SubregionVolume(char subregion, double p, double t) {
@@ -869,12 +870,12 @@ double region3SubregionVolume(char subregion, double p, double t) {
         case 'z':
             return subregionEquation<kR3zVPT, F>(p, t, 0.0038, 22, 650, 0.993, 0.994);
         default:
-            return NAN;
+            return std::nan("");
     }
 }
 
-double region3VolumePT(double p_MPa, double t_K, bool onSaturationTakeVapour) {
-    return region3SubregionVolume(region3Subregion(p_MPa, t_K, onSaturationTakeVapour), p_MPa, t_K);
+double region3VolumePT(double p_MPa, double t_K, Side side) {
+    return region3SubregionVolume(region3Subregion(p_MPa, t_K, side), p_MPa, t_K);
 }
 
 }  // namespace chemeng::water::if97

@@ -15,15 +15,18 @@ enum class Region3Boundary { AB, CD, EF, GH, IJ, JK, MN, OP, QU, RX, UV, WX };
 // The boundary temperature T3xy(p) in K (SR5-05 Eqs. 2 and 3, Tables 1 and 9).
 double region3BoundaryTemperature(Region3Boundary boundary, double p_MPa);
 
-// The subregion as a letter 'a' … 'z'. A state on the saturation line
-// (T = Ts(p), p < 22.064 MPa) is taken as saturated liquid, or as saturated
-// vapour when onSaturationTakeVapour is set.
-char region3Subregion(double p_MPa, double t_K, bool onSaturationTakeVapour = false);
+// Which side of the saturation line a state at p < 22.064 MPa lies on: found
+// from T ≤ Ts(p) (a state on the line is liquid), or given for a saturated
+// phase, whose T and p may disagree with Ts(p) by a rounding error.
+enum class Side { FromTemperature, SaturatedLiquid, SaturatedVapour };
+
+// The subregion as a letter 'a' … 'z'.
+char region3Subregion(double p_MPa, double t_K, Side side = Side::FromTemperature);
 
 // The equation of one subregion, whatever the state.
 double region3SubregionVolume(char subregion, double p_MPa, double t_K);
 
 // Both steps in one.
-double region3VolumePT(double p_MPa, double t_K, bool onSaturationTakeVapour = false);
+double region3VolumePT(double p_MPa, double t_K, Side side = Side::FromTemperature);
 
 }  // namespace chemeng::water::if97

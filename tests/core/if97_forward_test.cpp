@@ -91,13 +91,16 @@ TEST(If97Forward, SaturationEquationsInvertEachOther) {
     EXPECT_NEAR(saturationPressure(647.096), 22.064, 1e-6);
 }
 
+// R7-97(2012) Sec. 6.2 gives the largest differences on the saturated-vapour
+// line as 0.014 % in v and 0.043 kJ/kg in h; held here to those figures as
+// printed (half a unit of their last digit above them).
 TEST(If97Forward, MetastableVapourMeetsRegion2OnSaturationLine) {
-    for (double p : {0.001, 0.1, 1.0, 5.0, 10.0}) {
+    for (double p = 0.000611213; p <= 10.0; p *= 1.5) {
         const double t = saturationTemperature(p);
         const Properties stable = region2(p, t);
         const Properties meta = region2Metastable(p, t);
-        EXPECT_NEAR(meta.v_m3kg, stable.v_m3kg, 2e-3 * stable.v_m3kg) << p;
-        EXPECT_NEAR(meta.h_kJkg, stable.h_kJkg, 0.2) << p;
+        EXPECT_NEAR(meta.v_m3kg, stable.v_m3kg, 1.45e-4 * stable.v_m3kg) << p;
+        EXPECT_NEAR(meta.h_kJkg, stable.h_kJkg, 0.0435) << p;
     }
 }
 
