@@ -166,7 +166,9 @@ double b2bcEnthalpy(double p_MPa) {
 
 Subregion2 subregion2PH(double p_MPa, double h_kJkg) {
     if (p_MPa <= 4.0) return Subregion2::A;
-    return h_kJkg >= b2bcEnthalpy(p_MPa) ? Subregion2::B : Subregion2::C;
+    // In the pressure form: the enthalpy form has no value below 6.5467 MPa,
+    // where B2bc meets the saturation line and all of region 2 is 2b.
+    return p_MPa <= b2bcPressure(h_kJkg) ? Subregion2::B : Subregion2::C;
 }
 
 Subregion2 subregion2PS(double p_MPa, double s_kJkgK) {

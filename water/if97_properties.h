@@ -20,6 +20,10 @@ struct Properties {
     double dvdT_m3kgK = 0.0;
 };
 
+// How much of a state a caller needs: v, u, h and s; h, s and cp for an
+// iteration on T; or everything. Properties not computed are NaN.
+enum class Detail { Basic, Thermal, Full };
+
 // Derivatives of a dimensionless Gibbs energy γ(π, τ) with π = p/p*, τ = T*/T.
 struct GibbsDerivatives {
     double g = 0.0;
@@ -31,8 +35,22 @@ struct GibbsDerivatives {
 };
 
 // The properties of a Gibbs-form region (1, 2 and 5; R7-97(2012) Tables 3,
-// 12 and 39) from γ and its derivatives at (p, T).
+// 12 and 39) from γ and those of its derivatives the detail needs.
 Properties gibbsProperties(double p_MPa, double t_K, double pi, double tau,
-                           const GibbsDerivatives& g);
+                           const GibbsDerivatives& g, Detail detail);
+
+// The series terms a detail needs (flags of if97_series.h): v and u need
+// γ_π, h γ_τ, s γ, cp γ_ττ, cv, w and ∂v/∂T all of them.
+constexpr unsigned seriesNeeds(Detail detail) {
+    switch (detail) {
+        case Detail::Basic:
+            return 1u | 2u | 8u;
+        case Detail::Thermal:
+            return 1u | 8u | 16u;
+        case Detail::Full:
+            break;
+    }
+    return 63u;
+}
 
 }  // namespace chemeng::water::if97

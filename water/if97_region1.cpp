@@ -35,20 +35,34 @@ constexpr double kTstar_K = 1386.0;
 
 }  // namespace
 
-Properties region1(double p_MPa, double t_K) {
-    const double pi = p_MPa / kPstar_MPa;
-    const double tau = kTstar_K / t_K;
+namespace {
+
+template <unsigned Needs>
+GibbsDerivatives gibbs1(double pi, double tau) {
     // γ = Σ n (7.1 − π)^I (τ − 1.222)^J; the inner variable 7.1 − π flips the
     // sign of the π derivatives.
-    const SeriesDerivatives d = seriesDerivatives<kR1>(7.1 - pi, tau - 1.222);
+    const SeriesDerivatives d = seriesDerivatives<kR1, Needs>(7.1 - pi, tau - 1.222);
+    return {d.f, -d.fx, d.fxx, d.fy, d.fyy, -d.fxy};
+}
+
+}  // namespace
+
+Properties region1(double p_MPa, double t_K, Detail detail) {
+    const double pi = p_MPa / kPstar_MPa;
+    const double tau = kTstar_K / t_K;
     GibbsDerivatives g;
-    g.g = d.f;
-    g.gp = -d.fx;
-    g.gpp = d.fxx;
-    g.gt = d.fy;
-    g.gtt = d.fyy;
-    g.gpt = -d.fxy;
-    return gibbsProperties(p_MPa, t_K, pi, tau, g);
+    switch (detail) {
+        case Detail::Basic:
+            g = gibbs1<seriesNeeds(Detail::Basic)>(pi, tau);
+            break;
+        case Detail::Thermal:
+            g = gibbs1<seriesNeeds(Detail::Thermal)>(pi, tau);
+            break;
+        case Detail::Full:
+            g = gibbs1<seriesNeeds(Detail::Full)>(pi, tau);
+            break;
+    }
+    return gibbsProperties(p_MPa, t_K, pi, tau, g, detail);
 }
 
 }  // namespace chemeng::water::if97

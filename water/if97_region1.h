@@ -8,6 +8,6 @@
 
 namespace chemeng::water::if97 {
 
-Properties region1(double p_MPa, double t_K);
+Properties region1(double p_MPa, double t_K, Detail detail = Detail::Full);
 
 }  // namespace chemeng::water::if97

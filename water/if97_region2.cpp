@@ -89,12 +89,13 @@ static_assert(kR2metaRes.size() == 13);
 constexpr double kTstar_K = 540.0;  // p* = 1 MPa
 
 // γ = ln π + Σ n° τ^J + Σ n π^I (τ − 0.5)^J, the shape shared by both equations.
-template <const auto& kIdeal, const auto& kResidual>
-Properties gibbsRegion2(double p_MPa, double t_K) {
+template <const auto& kIdeal, const auto& kResidual, unsigned Needs>
+Properties gibbsRegion2(double p_MPa, double t_K, Detail detail) {
     const double pi = p_MPa;
     const double tau = kTstar_K / t_K;
-    const SeriesDerivatives ideal = seriesDerivatives<kIdeal>(1.0, tau);
-    const SeriesDerivatives res = seriesDerivatives<kResidual>(pi, tau - 0.5);
+    constexpr unsigned kIdealNeeds = Needs & (needs::kF | needs::kFy | needs::kFyy);
+    const SeriesDerivatives ideal = seriesDerivatives<kIdeal, kIdealNeeds>(1.0, tau);
+    const SeriesDerivatives res = seriesDerivatives<kResidual, Needs>(pi, tau - 0.5);
     GibbsDerivatives g;
     g.g = std::log(pi) + ideal.f + res.f;
     g.gp = 1.0 / pi + res.fx;
@@ -102,17 +103,31 @@ Properties gibbsRegion2(double p_MPa, double t_K) {
     g.gt = ideal.fy + res.fy;
     g.gtt = ideal.fyy + res.fyy;
     g.gpt = res.fxy;
-    return gibbsProperties(p_MPa, t_K, pi, tau, g);
+    return gibbsProperties(p_MPa, t_K, pi, tau, g, detail);
+}
+
+template <const auto& kIdeal, const auto& kResidual>
+Properties dispatch(double p_MPa, double t_K, Detail detail) {
+    switch (detail) {
+        case Detail::Basic:
+            return gibbsRegion2<kIdeal, kResidual, seriesNeeds(Detail::Basic)>(p_MPa, t_K, detail);
+        case Detail::Thermal:
+            return gibbsRegion2<kIdeal, kResidual, seriesNeeds(Detail::Thermal)>(p_MPa, t_K,
+                                                                                 detail);
+        case Detail::Full:
+            break;
+    }
+    return gibbsRegion2<kIdeal, kResidual, seriesNeeds(Detail::Full)>(p_MPa, t_K, detail);
 }
 
 }  // namespace
 
-Properties region2(double p_MPa, double t_K) {
-    return gibbsRegion2<kR2Ideal, kR2Res>(p_MPa, t_K);
+Properties region2(double p_MPa, double t_K, Detail detail) {
+    return dispatch<kR2Ideal, kR2Res>(p_MPa, t_K, detail);
 }
 
-Properties region2Metastable(double p_MPa, double t_K) {
-    return gibbsRegion2<kR2metaIdeal, kR2metaRes>(p_MPa, t_K);
+Properties region2Metastable(double p_MPa, double t_K, Detail detail) {
+    return dispatch<kR2metaIdeal, kR2metaRes>(p_MPa, t_K, detail);
 }
 
 }  // namespace chemeng::water::if97

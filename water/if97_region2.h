@@ -14,7 +14,7 @@
 
 namespace chemeng::water::if97 {
 
-Properties region2(double p_MPa, double t_K);
-Properties region2Metastable(double p_MPa, double t_K);
+Properties region2(double p_MPa, double t_K, Detail detail = Detail::Full);
+Properties region2Metastable(double p_MPa, double t_K, Detail detail = Detail::Full);
 
 }  // namespace chemeng::water::if97

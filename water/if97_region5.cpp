@@ -36,11 +36,15 @@ constexpr double kTstar_K = 1000.0;  // p* = 1 MPa
 
 }  // namespace
 
-Properties region5(double p_MPa, double t_K) {
+namespace {
+
+template <unsigned Needs>
+Properties gibbs5(double p_MPa, double t_K, Detail detail) {
     const double pi = p_MPa;
     const double tau = kTstar_K / t_K;
-    const SeriesDerivatives ideal = seriesDerivatives<kR5Ideal>(1.0, tau);
-    const SeriesDerivatives res = seriesDerivatives<kR5Res>(pi, tau);
+    constexpr unsigned kIdealNeeds = Needs & (needs::kF | needs::kFy | needs::kFyy);
+    const SeriesDerivatives ideal = seriesDerivatives<kR5Ideal, kIdealNeeds>(1.0, tau);
+    const SeriesDerivatives res = seriesDerivatives<kR5Res, Needs>(pi, tau);
     GibbsDerivatives g;
     g.g = std::log(pi) + ideal.f + res.f;
     g.gp = 1.0 / pi + res.fx;
@@ -48,7 +52,21 @@ Properties region5(double p_MPa, double t_K) {
     g.gt = ideal.fy + res.fy;
     g.gtt = ideal.fyy + res.fyy;
     g.gpt = res.fxy;
-    return gibbsProperties(p_MPa, t_K, pi, tau, g);
+    return gibbsProperties(p_MPa, t_K, pi, tau, g, detail);
+}
+
+}  // namespace
+
+Properties region5(double p_MPa, double t_K, Detail detail) {
+    switch (detail) {
+        case Detail::Basic:
+            return gibbs5<seriesNeeds(Detail::Basic)>(p_MPa, t_K, detail);
+        case Detail::Thermal:
+            return gibbs5<seriesNeeds(Detail::Thermal)>(p_MPa, t_K, detail);
+        case Detail::Full:
+            break;
+    }
+    return gibbs5<seriesNeeds(Detail::Full)>(p_MPa, t_K, detail);
 }
 
 }  // namespace chemeng::water::if97

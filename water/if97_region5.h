@@ -8,6 +8,6 @@
 
 namespace chemeng::water::if97 {
 
-Properties region5(double p_MPa, double t_K);
+Properties region5(double p_MPa, double t_K, Detail detail = Detail::Full);
 
 }  // namespace chemeng::water::if97

@@ -15,14 +15,24 @@
 namespace chemeng::water::if97 {
 namespace {
 
-// Bounds of the saturated properties up to 623.15 K (R7-97 regions 1 and 2 at
-// Ts): h' and s' never exceed their values at 623.15 K; h'' and s'' never
-// fall below their values at 273.15 K and 623.15 K. They spare the
-// evaluation of a saturated phase that cannot matter.
+// Bounds of the saturated properties up to 623.15 K (regions 1 and 2 at
+// Ts, R7-97(2012)): h' ≤ 1670.86 kJ/kg and s' ≤ 3.77829 kJ/(kg·K) (at
+// 623.15 K); 2500.89 ≤ h'' ≤ 2803.29 kJ/kg (at 273.15 K and 508.44 K) and
+// 5.21088 ≤ s'' ≤ 9.15576 kJ/(kg·K). Above 16.53 MPa, region 1 at 623.15 K
+// stays below the same h' and s' bounds, and along B23 (in region 2)
+// h ≤ 2812.94 kJ/kg and s ≤ 5.26058 kJ/(kg·K) (SR4-04). On the 1073.15 K isotherm of region 2,
+// h ≥ 3715.18 kJ/kg and s + R ln(p/1 MPa) ≥ 8.16589 kJ/(kg·K) (both least
+// at 100 MPa). A property
+// beyond one of these bounds decides its side without evaluating the
+// equation at the boundary.
 constexpr double kHLiquidMax_kJkg = 1671.0;
 constexpr double kHVapourMin_kJkg = 2500.0;
+constexpr double kHVapourMax_kJkg = 2803.3;
+constexpr double kH1073Min_kJkg = 3715.1;
 constexpr double kSLiquidMax_kJkgK = 3.7783;
 constexpr double kSVapourMin_kJkgK = 5.2108;
+constexpr double kSVapourMax_kJkgK = 9.1558;
+constexpr double kS1073PlusRLnPMin_kJkgK = 8.1658;
 
 // SR4-04(2014): entropies where the h–s boundary equations meet.
 constexpr double kS13Min_kJkgK = 3.397782955;      // T = 623.15 K at 100 MPa
@@ -50,8 +60,8 @@ bool validPressure(double p_MPa) {
 // region 2 up to 1073.15 K, region 5 up to 2273.15 K at p ≤ 50 MPa.
 // `value(region, T)` is the forward property at p.
 template <typename Value>
-RegionChoice vapourSide(double p_MPa, double target, Value value) {
-    if (target <= value(Region::Two, kT25_K)) return choice(Region::Two);
+RegionChoice vapourSide(double p_MPa, double target, bool surelyBelow1073, Value value) {
+    if (surelyBelow1073 || target <= value(Region::Two, kT25_K)) return choice(Region::Two);
     if (p_MPa > kP5max_MPa) return failure(Status::AboveMaximumTemperature);
     if (target > value(Region::Five, kTmax_K)) return failure(Status::AboveMaximumTemperature);
     return choice(Region::Five);
@@ -74,9 +84,11 @@ RegionChoice regionPX(double p_MPa, double x) {
     if (!validPressure(p_MPa) || !std::isfinite(x)) return failure(Status::InvalidInput);
     if (p_MPa > kPmax_MPa) return failure(Status::AboveMaximumPressure);
     const auto value = [p_MPa](Region region, double t_K) {
-        return Traits::of(gibbsRegion(region, p_MPa, t_K));
+        return Traits::of(gibbsRegion(region, p_MPa, t_K, Detail::Basic));
     };
-    const auto vapour = [&] { return vapourSide(p_MPa, x, value); };
+    const auto vapour = [&] {
+        return vapourSide(p_MPa, x, Traits::surelyBelow1073(p_MPa, x), value);
+    };
     const auto liquid = [&] { return liquidSide(x, Traits::kLiquidLowCheck, value); };
 
     // (A saturation pressure at 273.15 K that went through kPa and back may
@@ -87,13 +99,14 @@ RegionChoice regionPX(double p_MPa, double x) {
         return vapour();
     }
     if (p_MPa <= kPsat13_MPa) {
+        if (x > Traits::kVapourMax) return vapour();
         const double ts = saturationTemperature(p_MPa);
         if (x <= Traits::kLiquidMax && x <= value(Region::One, ts)) return liquid();
         if (x >= Traits::kVapourMin && x >= value(Region::Two, ts)) return vapour();
         return choice(Region::Four);
     }
-    if (x <= value(Region::One, kT13_K)) return liquid();
-    if (x >= value(Region::Two, b23Temperature(p_MPa))) return vapour();
+    if (x <= Traits::kLiquidMax && x <= value(Region::One, kT13_K)) return liquid();
+    if (x > Traits::kB23Max || x >= value(Region::Two, b23Temperature(p_MPa))) return vapour();
     if (p_MPa < kPc_MPa && p_MPa < Traits::psat3(x)) return choice(Region::Four);
     return choice(Region::Three);
 }
@@ -101,6 +114,9 @@ RegionChoice regionPX(double p_MPa, double x) {
 struct EnthalpyTraits {
     static constexpr double kLiquidMax = kHLiquidMax_kJkg;
     static constexpr double kVapourMin = kHVapourMin_kJkg;
+    static constexpr double kVapourMax = kHVapourMax_kJkg;
+    static constexpr double kB23Max = kHB23Max_kJkg + 0.01;
+    static bool surelyBelow1073(double, double h) { return h < kH1073Min_kJkg; }
     // h at 273.15 K is below 100 kJ/kg at every pressure up to 100 MPa.
     static constexpr double kLiquidLowCheck = 100.0;
     static double of(const Properties& p) { return p.h_kJkg; }
@@ -110,6 +126,11 @@ struct EnthalpyTraits {
 struct EntropyTraits {
     static constexpr double kLiquidMax = kSLiquidMax_kJkgK;
     static constexpr double kVapourMin = kSVapourMin_kJkgK;
+    static constexpr double kVapourMax = kSVapourMax_kJkgK;
+    static constexpr double kB23Max = kSB23Max_kJkgK + 1e-5;
+    static bool surelyBelow1073(double p, double s) {
+        return s < kS1073PlusRLnPMin_kJkgK - kR_kJkgK * std::log(p);
+    }
     // s at 273.15 K is below 0.01 kJ/(kg·K) at every pressure.
     static constexpr double kLiquidLowCheck = 0.01;
     static double of(const Properties& p) { return p.s_kJkgK; }

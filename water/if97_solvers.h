@@ -17,7 +17,7 @@ namespace chemeng::water::if97 {
 enum class Region { One, Two, Three, Four, Five };
 
 // The forward equation of a Gibbs-form region (1, 2 or 5) at (p, T).
-Properties gibbsRegion(Region region, double p_MPa, double t_K);
+Properties gibbsRegion(Region region, double p_MPa, double t_K, Detail detail = Detail::Full);
 
 // Properties with a flag saying whether the iteration met its tolerance.
 struct Solved {

@@ -163,6 +163,26 @@ WaterState if97StateTP(double t_K, double p_kPa) {
     return singleState(if97::gibbsRegion(where.region, p, t_K), true);
 }
 
+If97BasicProperties if97BasicPropertiesTP(double t_K, double p_kPa) {
+    const double p = 1e-3 * p_kPa;
+    If97BasicProperties out;
+    const if97::RegionChoice where = if97::regionTP(p, t_K);
+    out.status = where.status;
+    if (where.status != Status::Ok) {
+        out.v_m3kg = out.u_kJkg = out.h_kJkg = out.s_kJkgK = kNaN;
+        return out;
+    }
+    const Properties q = where.region == Region::Three
+                             ? if97::region3AtPT(p, t_K).props
+                             : if97::gibbsRegion(where.region, p, t_K, if97::Detail::Basic);
+    out.phase = singlePhase(p, t_K);
+    out.v_m3kg = q.v_m3kg;
+    out.u_kJkg = q.u_kJkg;
+    out.h_kJkg = q.h_kJkg;
+    out.s_kJkgK = q.s_kJkgK;
+    return out;
+}
+
 WaterState if97StatePH(double p_kPa, double h_kJkg) {
     const double p = 1e-3 * p_kPa;
     const if97::RegionChoice where = if97::regionPH(p, h_kJkg);

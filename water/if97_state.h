@@ -32,6 +32,20 @@ WaterState if97StateTP(double t_K, double p_kPa);
 WaterState if97StatePH(double p_kPa, double h_kJkg);
 WaterState if97StatePS(double p_kPa, double s_kJkgK);
 WaterState if97StateHS(double h_kJkg, double s_kJkgK);
+// Specific volume, internal energy, enthalpy and entropy at (T, p) alone,
+// without the second derivatives that cp, cv and w take: about half the work
+// of if97StateTP for calculations that need no more. Same range and statuses;
+// the values are NaN unless the status is Ok.
+struct If97BasicProperties {
+    Status status = Status::Ok;
+    Phase phase = Phase::Liquid;
+    double v_m3kg = 0.0;
+    double u_kJkg = 0.0;
+    double h_kJkg = 0.0;
+    double s_kJkgK = 0.0;
+};
+If97BasicProperties if97BasicPropertiesTP(double t_K, double p_kPa);
+
 // On the saturation line, 273.15 K ≤ T ≤ 647.096 K (611.213 Pa ≤ p ≤
 // 22.064 MPa), with the quality.
 WaterState if97StateTX(double t_K, double quality);

@@ -53,6 +53,31 @@ TEST(If97State, CompressedLiquidAt300KAnd3MPaMatchesTable5) {
     EXPECT_TRUE(std::isnan(s.liquid.h_kJkg));
 }
 
+// The light (T, p) evaluation gives the same v, u, h, s and statuses as the
+// full state, in every region.
+TEST(If97State, BasicPropertiesAgreeWithTheFullState) {
+    for (const auto& [t, p] : std::vector<std::pair<double, double>>{{300.0, 3000.0},
+                                                                     {450.0, 20.0},
+                                                                     {650.0, 25583.7},
+                                                                     {700.0, 30000.0},
+                                                                     {1500.0, 30000.0},
+                                                                     {272.0, 100.0},
+                                                                     {1200.0, 60000.0}}) {
+        const WaterState full = if97StateTP(t, p);
+        const If97BasicProperties basic = if97BasicPropertiesTP(t, p);
+        ASSERT_EQ(basic.status, full.status) << t << ' ' << p;
+        if (full.status != Status::Ok) {
+            EXPECT_TRUE(std::isnan(basic.h_kJkg));
+            continue;
+        }
+        EXPECT_EQ(basic.phase, full.phase);
+        EXPECT_NEAR(basic.v_m3kg, full.mixture.v_m3kg, 1e-14 * full.mixture.v_m3kg);
+        EXPECT_NEAR(basic.u_kJkg, full.mixture.u_kJkg, 1e-11 * std::abs(full.mixture.u_kJkg));
+        EXPECT_NEAR(basic.h_kJkg, full.mixture.h_kJkg, 1e-11 * std::abs(full.mixture.h_kJkg));
+        EXPECT_NEAR(basic.s_kJkgK, full.mixture.s_kJkgK, 1e-11 * std::abs(full.mixture.s_kJkgK));
+    }
+}
+
 // Derived properties from their definitions: κ = w²/(p v) and μ_JT from a
 // finite difference of T along an isenthalp.
 TEST(If97State, JouleThomsonAndIsentropicExponentFollowTheirDefinitions) {
