@@ -95,15 +95,6 @@ Status rangeOf(double p_MPa, double t_K) {
     return Status::Ok;
 }
 
-// Whether a pair placed in region 1 lies above the 100 MPa isobar: h beyond
-// region 1's h at 100 MPa and the same s.
-bool aboveRegion1PressureLimit(double h_kJkg, double s_kJkgK) {
-    const double t0 = if97::region1TemperaturePS(if97::kPmax_MPa, s_kJkgK);
-    const auto r = if97::solveGibbsTemperatureForS(Region::One, if97::kPmax_MPa, s_kJkgK, t0,
-                                                   if97::kTmin_K - kSlack_K, if97::kT13_K);
-    return r.converged && h_kJkg > r.props.h_kJkg;
-}
-
 WaterState twoPhaseState(double p_MPa, double t_K, double quality) {
     const if97::SaturatedPhases sat = if97::saturatedPhases(p_MPa, t_K);
     if (!std::isfinite(sat.liquid.h_kJkg) || !std::isfinite(sat.vapour.h_kJkg)) {
@@ -260,10 +251,6 @@ WaterState if97StateHS(double h_kJkg, double s_kJkgK) {
             const double p0 = if97::region1PressureHS(h_kJkg, s_kJkgK);
             const double t0 = if97::region1TemperaturePH(p0, h_kJkg);
             r = if97::solveGibbsPTForHS(Region::One, h_kJkg, s_kJkgK, p0, t0);
-            if ((!r.converged || rangeOf(r.props.p_MPa, r.props.t_K) != Status::Ok) &&
-                aboveRegion1PressureLimit(h_kJkg, s_kJkgK)) {
-                return emptyState(Status::AboveMaximumPressure);
-            }
             break;
         }
         case Region::Two:
@@ -295,12 +282,19 @@ WaterState if97StateHS(double h_kJkg, double s_kJkgK) {
             return twoPhaseState(p, t, std::clamp(x, 0.0, 1.0));
         }
     }
-    // A pair beyond the range often cannot be solved in the region it was
-    // placed in; where the iteration stopped then names the limit crossed.
     const Status range = rangeOf(r.props.p_MPa, r.props.t_K);
+    if (r.converged && range == Status::Ok) return singleState(r.props, true);
+    // A pair beyond the range often cannot be solved in the region it was
+    // placed in. Above the 100 MPa isobar h exceeds h(100 MPa, s); an entropy
+    // below every state at 100 MPa lies below 273.15 K; otherwise where the
+    // iteration stopped names the limit crossed.
+    const WaterState top = if97StatePS(1e3 * if97::kPmax_MPa, s_kJkgK);
+    if (top.status == Status::Ok && h_kJkg > top.mixture.h_kJkg) {
+        return emptyState(Status::AboveMaximumPressure);
+    }
+    if (top.status == Status::BelowMinimumTemperature) return emptyState(top.status);
     if (range != Status::Ok) return emptyState(range);
-    if (!r.converged) return emptyState(Status::NotConverged);
-    return singleState(r.props, true);
+    return emptyState(Status::NotConverged);
 }
 
 WaterState if97StateTX(double t_K, double quality) {

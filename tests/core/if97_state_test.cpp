@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "water/if97_constants.h"
@@ -292,6 +294,46 @@ TEST(If97State, TwoPhaseStatesAgreeFromEveryPair) {
             }
         }
     }
+}
+
+// Over a box wider than the range (p from 0.1 Pa to 200 MPa, h from −100 to
+// 8000 kJ/kg, s from −1 to 14 kJ/(kg·K)), every pair gives either a state that
+// reproduces it or the name of a range limit: never an iteration that failed.
+TEST(If97State, EveryPairInAWideBoxGivesAStateOrARangeLimit) {
+    const auto rangeLimit = [](Status s) {
+        return s == Status::BelowMinimumTemperature || s == Status::AboveMaximumTemperature ||
+               s == Status::AboveMaximumPressure;
+    };
+    int states = 0;
+    for (double lp = -4.0; lp <= 5.3; lp += 0.093) {
+        const double p = std::pow(10.0, lp);
+        for (double a = 0.0; a <= 1.0; a += 0.0173) {
+            const double h = -100.0 + 8100.0 * a;
+            const double s = -1.0 + 15.0 * a;
+            const WaterState ph = if97StatePH(p, h);
+            const WaterState ps = if97StatePS(p, s);
+            const double sOfH = -1.0 + 15.0 * (1.0 - a);
+            const WaterState hs = if97StateHS(h, sOfH);
+            for (const auto& [state, what] : {std::pair{&ph, "ph"}, {&ps, "ps"}, {&hs, "hs"}}) {
+                EXPECT_TRUE(state->status == Status::Ok || rangeLimit(state->status))
+                    << what << " p=" << p << " h=" << h << " s=" << s << ' ' << state->status;
+            }
+            if (ph.status == Status::Ok) {
+                ++states;
+                EXPECT_NEAR(ph.mixture.h_kJkg, h, 1e-9 * std::max(1.0, std::abs(h)));
+            }
+            if (ps.status == Status::Ok) {
+                ++states;
+                EXPECT_NEAR(ps.mixture.s_kJkgK, s, 1e-9 * std::max(1.0, std::abs(s)));
+            }
+            if (hs.status == Status::Ok) {
+                ++states;
+                EXPECT_NEAR(hs.mixture.h_kJkg, h, 1e-8 * std::max(1.0, std::abs(h)));
+                EXPECT_NEAR(hs.mixture.s_kJkgK, sOfH, 1e-8 * std::max(1.0, std::abs(sOfH)));
+            }
+        }
+    }
+    EXPECT_GT(states, 3000);
 }
 
 }  // namespace
