@@ -7,7 +7,8 @@
 namespace chemeng::water::if97 {
 namespace {
 
-// IAPWS SR2-01(2014), Table 2: Region 1 backward p(h,s).
+// IAPWS SR2-01(2014), Table 2: region 1 backward p(h,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 19> kR1PHs{{
     {0, 0, -0.691997014660582},   {0, 1, -0.183612548787560e2}, {0, 2, -0.928332409297335e1},
     {0, 4, 0.659639569909906e2},  {0, 5, -0.162060388912024e2}, {0, 6, 0.450620017338667e3},
@@ -19,7 +20,8 @@ constexpr std::array<Term, 19> kR1PHs{{
 }};
 static_assert(kR1PHs.size() == 19);
 
-// IAPWS SR2-01(2014), Table 5: boundary h2ab(s) between 2a and 2b for p(h,s).
+// IAPWS SR2-01(2014), Table 5: n1 … n4 of the 2a/2b boundary h2ab(s) of the
+// p(h,s) equations, h in kJ/kg and s in kJ/(kg·K); stored from index 0.
 constexpr std::array<double, 4> kB2abHS = {
     -0.349898083432139e4,
     0.257560716905876e4,
@@ -28,7 +30,8 @@ constexpr std::array<double, 4> kB2abHS = {
 };
 static_assert(kB2abHS.size() == 4);
 
-// IAPWS SR2-01(2014), Table 6: Region 2a backward p(h,s).
+// IAPWS SR2-01(2014), Table 6: region 2a backward p(h,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 29> kR2aPHs{{
     {0, 1, -0.182575361923032e-1}, {0, 3, -0.125229548799536},    {0, 6, 0.592290437320145},
     {0, 16, 0.604769706185122e1},  {0, 20, 0.238624965444474e3},  {0, 22, -0.298639090222922e3},
@@ -43,7 +46,8 @@ constexpr std::array<Term, 29> kR2aPHs{{
 }};
 static_assert(kR2aPHs.size() == 29);
 
-// IAPWS SR2-01(2014), Table 7: Region 2b backward p(h,s).
+// IAPWS SR2-01(2014), Table 7: region 2b backward p(h,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 33> kR2bPHs{{
     {0, 0, 0.801496989929495e-1},   {0, 1, -0.543862807146111},     {0, 2, 0.337455597421283},
     {0, 4, 0.890555451157450e1},    {0, 8, 0.313840736431485e3},    {1, 0, 0.797367065977789},
@@ -59,7 +63,8 @@ constexpr std::array<Term, 33> kR2bPHs{{
 }};
 static_assert(kR2bPHs.size() == 33);
 
-// IAPWS SR2-01(2014), Table 8: Region 2c backward p(h,s).
+// IAPWS SR2-01(2014), Table 8: region 2c backward p(h,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 31> kR2cPHs{{
     {0, 0, 0.112225607199012},       {0, 1, -0.339005953606712e1},   {0, 2, -0.320503911730094e2},
     {0, 3, -0.197597305104900e3},    {0, 4, -0.407693861553446e3},   {0, 8, 0.132943775222331e5},

@@ -9,7 +9,8 @@
 namespace chemeng::water::if97 {
 namespace {
 
-// IAPWS SR4-04(2014), Table 3: Region 3a backward p(h,s).
+// IAPWS SR4-04(2014), Table 3: region 3a backward p(h,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 33> kR3aPHs{{
     {0, 0, 0.770889828326934e1},     {0, 1, -0.260835009128688e2},
     {0, 5, 0.267416218930389e3},     {1, 0, 0.172221089496844e2},
@@ -31,7 +32,8 @@ constexpr std::array<Term, 33> kR3aPHs{{
 }};
 static_assert(kR3aPHs.size() == 33);
 
-// IAPWS SR4-04(2014), Table 4: Region 3b backward p(h,s).
+// IAPWS SR4-04(2014), Table 4: region 3b backward p(h,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 35> kR3bPHs{{
     {-12, 2, 0.125244360717979e-12}, {-12, 10, -0.126599322553713e-1},
     {-12, 12, 0.506878030140626e1},  {-12, 14, 0.317847171154202e2},
@@ -54,7 +56,8 @@ constexpr std::array<Term, 35> kR3bPHs{{
 }};
 static_assert(kR3bPHs.size() == 35);
 
-// IAPWS SR4-04(2014), Table 9: boundary h'1(s) saturated liquid, regions 1/4.
+// IAPWS SR4-04(2014), Table 9: boundary h'1(s) saturated liquid, regions 1/4; n_i with exponents
+// I_i, J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 27> kB14H1S{{
     {0, 14, 0.332171191705237},    {0, 36, 0.611217706323496e-3}, {1, 3, -0.882092478906822e1},
     {1, 16, -0.455628192543250},   {2, 0, -0.263483840850452e-4}, {2, 5, -0.223949661148062e2},
@@ -68,7 +71,8 @@ constexpr std::array<Term, 27> kB14H1S{{
 }};
 static_assert(kB14H1S.size() == 27);
 
-// IAPWS SR4-04(2014), Table 10: boundary h'3a(s) saturated liquid, regions 3a/4.
+// IAPWS SR4-04(2014), Table 10: boundary h'3a(s) saturated liquid, regions 3a/4; n_i with exponents
+// I_i, J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 19> kB3a4HS{{
     {0, 1, 0.822673364673336},      {0, 4, 0.181977213534479},      {0, 10, -0.112000260313624e-1},
     {0, 16, -0.746778287048033e-3}, {2, 1, -0.179046263257381},     {3, 36, 0.424220110836657e-1},
@@ -80,7 +84,9 @@ constexpr std::array<Term, 19> kB3a4HS{{
 }};
 static_assert(kB3a4HS.size() == 19);
 
-// IAPWS SR4-04(2014), Table 16: boundary h''2ab(s) saturated vapour, regions 2a,2b/4.
+// IAPWS SR4-04(2014), Table 16: boundary h''2ab(s) saturated vapour, regions 2a,2b/4; n_i with
+// exponents I_i, J_i (dimensionless; the reduced variables are those of the function that sums
+// them).
 constexpr std::array<Term, 30> kB2ab4HS{{
     {1, 8, -0.524581170928788e3},    {1, 24, -0.926947218142218e7},
     {2, 4, -0.237385107491666e3},    {2, 32, 0.210770155812776e11},
@@ -100,7 +106,9 @@ constexpr std::array<Term, 30> kB2ab4HS{{
 }};
 static_assert(kB2ab4HS.size() == 30);
 
-// IAPWS SR4-04(2014), Table 17: boundary h''2c3b(s) saturated vapour, regions 2c,3b/4.
+// IAPWS SR4-04(2014), Table 17: boundary h''2c3b(s) saturated vapour, regions 2c,3b/4; n_i with
+// exponents I_i, J_i (dimensionless; the reduced variables are those of the function that sums
+// them).
 constexpr std::array<Term, 16> kB2c3b4HS{{
     {0, 0, 0.104351280732769e1},
     {0, 3, -0.227807912708513e1},
@@ -121,7 +129,8 @@ constexpr std::array<Term, 16> kB2c3b4HS{{
 }};
 static_assert(kB2c3b4HS.size() == 16);
 
-// IAPWS SR4-04(2014), Table 23: boundary hB13(s) between regions 1 and 3.
+// IAPWS SR4-04(2014), Table 23: boundary hB13(s) between regions 1 and 3; n_i with exponents I_i,
+// J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 6> kB13HS{{
     {0, 0, 0.913965547600543},
     {1, -2, -0.430944856041991e-4},
@@ -132,7 +141,8 @@ constexpr std::array<Term, 6> kB13HS{{
 }};
 static_assert(kB13HS.size() == 6);
 
-// IAPWS SR4-04(2014), Table 25: boundary TB23(h,s) between regions 2 and 3.
+// IAPWS SR4-04(2014), Table 25: boundary TB23(h,s) between regions 2 and 3; n_i with exponents I_i,
+// J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 25> kB23THs{{
     {-12, 10, 0.629096260829810e-3}, {-10, 8, -0.823453502583165e-3},
     {-8, 3, 0.515446951519474e-7},   {-4, 4, -0.117565945784945e1},
@@ -150,7 +160,9 @@ constexpr std::array<Term, 25> kB23THs{{
 }};
 static_assert(kB23THs.size() == 25);
 
-// IAPWS SR4-04(2014), Table 28: region 4 Tsat(h,s) (two-phase, s >= 5.85 kJ/(kg K)).
+// IAPWS SR4-04(2014), Table 28: region 4 Tsat(h,s) (two-phase, s ≥ 5.85 kJ/(kg·K)); n_i with
+// exponents I_i, J_i (dimensionless; the reduced variables are those of the function that sums
+// them).
 constexpr std::array<Term, 36> kR4TsatHs{{
     {0, 0, 0.179882673606601},       {0, 3, -0.267507455199603},     {0, 12, 0.116276722612600e1},
     {1, 0, 0.147545428713616},       {1, 1, -0.512871635973248},     {1, 2, 0.421333567697984},

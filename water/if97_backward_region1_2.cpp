@@ -8,7 +8,8 @@
 namespace chemeng::water::if97 {
 namespace {
 
-// IAPWS R7-97(2012), Table 6: Region 1 backward T(p,h).
+// IAPWS R7-97(2012), Table 6: region 1 backward T(p,h); n_i with exponents I_i, J_i (dimensionless;
+// the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 20> kR1TPh{{
     {0, 0, -0.23872489924521e3},   {0, 1, 0.40421188637945e3},     {0, 2, 0.11349746881718e3},
     {0, 6, -0.58457616048039e1},   {0, 22, -0.15285482413140e-3},  {0, 32, -0.10866707695377e-5},
@@ -20,7 +21,8 @@ constexpr std::array<Term, 20> kR1TPh{{
 }};
 static_assert(kR1TPh.size() == 20);
 
-// IAPWS R7-97(2012), Table 8: Region 1 backward T(p,s).
+// IAPWS R7-97(2012), Table 8: region 1 backward T(p,s); n_i with exponents I_i, J_i (dimensionless;
+// the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 20> kR1TPs{{
     {0, 0, 0.17478268058307e3},    {0, 1, 0.34806930892873e2},     {0, 2, 0.65292584978455e1},
     {0, 3, 0.33039981775489},      {0, 11, -0.19281382923196e-6},  {0, 31, -0.24909197244573e-22},
@@ -32,14 +34,16 @@ constexpr std::array<Term, 20> kR1TPs{{
 }};
 static_assert(kR1TPs.size() == 20);
 
-// IAPWS R7-97(2012), Table 19: B2bc boundary p(h), h(p).
+// IAPWS R7-97(2012), Table 19: n1 … n5 of the B2bc equation π = n1 + n2 η + n3 η²
+// and its inverse, with π = p/1 MPa and η = h/1 kJ/kg; stored from index 0.
 constexpr std::array<double, 5> kB2bc = {
     0.90584278514723e3, -0.67955786399241,  0.12809002730136e-3,
     0.26526571908428e4, 0.45257578905948e1,
 };
 static_assert(kB2bc.size() == 5);
 
-// IAPWS R7-97(2012), Table 20: Region 2a backward T(p,h).
+// IAPWS R7-97(2012), Table 20: region 2a backward T(p,h); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 34> kR2aTPh{{
     {0, 0, 0.10898952318288e4},    {0, 1, 0.84951654495535e3},   {0, 2, -0.10781748091826e3},
     {0, 3, 0.33153654801263e2},    {0, 7, -0.74232016790248e1},  {0, 20, 0.11765048724356e2},
@@ -56,7 +60,8 @@ constexpr std::array<Term, 34> kR2aTPh{{
 }};
 static_assert(kR2aTPh.size() == 34);
 
-// IAPWS R7-97(2012), Table 21: Region 2b backward T(p,h).
+// IAPWS R7-97(2012), Table 21: region 2b backward T(p,h); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 38> kR2bTPh{{
     {0, 0, 0.14895041079516e4},    {0, 1, 0.74307798314034e3},    {0, 2, -0.97708318797837e2},
     {0, 12, 0.24742464705674e1},   {0, 18, -0.63281320016026},    {0, 24, 0.11385952129658e1},
@@ -74,7 +79,8 @@ constexpr std::array<Term, 38> kR2bTPh{{
 }};
 static_assert(kR2bTPh.size() == 38);
 
-// IAPWS R7-97(2012), Table 22: Region 2c backward T(p,h).
+// IAPWS R7-97(2012), Table 22: region 2c backward T(p,h); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 23> kR2cTPh{{
     {-7, 0, -0.32368398555242e13}, {-7, 4, 0.73263350902181e13},  {-6, 0, 0.35825089945447e12},
     {-6, 2, -0.58340131851590e12}, {-5, 0, -0.10783068217470e11}, {-5, 2, 0.20825544563171e11},
@@ -87,7 +93,8 @@ constexpr std::array<Term, 23> kR2cTPh{{
 }};
 static_assert(kR2cTPh.size() == 23);
 
-// IAPWS R7-97(2012), Table 25: Region 2a backward T(p,s).
+// IAPWS R7-97(2012), Table 25: region 2a backward T(p,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 46> kR2aTPs{{
     {-1.5, -24, -0.39235983861984e6},  {-1.5, -23, 0.51526573827270e6},
     {-1.5, -19, 0.40482443161048e5},   {-1.5, -13, -0.32193790923902e3},
@@ -115,7 +122,8 @@ constexpr std::array<Term, 46> kR2aTPs{{
 }};
 static_assert(kR2aTPs.size() == 46);
 
-// IAPWS R7-97(2012), Table 26: Region 2b backward T(p,s).
+// IAPWS R7-97(2012), Table 26: region 2b backward T(p,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 44> kR2bTPs{{
     {-6, 0, 0.31687665083497e6},   {-6, 11, 0.20864175881858e2}, {-5, 0, -0.39859399803599e6},
     {-5, 11, -0.21816058518877e2}, {-4, 0, 0.22369785194242e6},  {-4, 1, -0.27841703445817e4},
@@ -135,7 +143,8 @@ constexpr std::array<Term, 44> kR2bTPs{{
 }};
 static_assert(kR2bTPs.size() == 44);
 
-// IAPWS R7-97(2012), Table 27: Region 2c backward T(p,s).
+// IAPWS R7-97(2012), Table 27: region 2c backward T(p,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 30> kR2cTPs{{
     {-2, 0, 0.90968501005365e3},   {-2, 1, 0.24045667088420e4},  {-1, 0, -0.59162326387130e3},
     {0, 0, 0.54145404128074e3},    {0, 1, -0.27098308411192e3},  {0, 2, 0.97976525097926e3},

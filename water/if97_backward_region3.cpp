@@ -7,7 +7,8 @@
 namespace chemeng::water::if97 {
 namespace {
 
-// IAPWS SR3-03(2014), Table 2: boundary h3ab(p) between 3a and 3b.
+// IAPWS SR3-03(2014), Table 2: n1 … n4 of the 3a/3b boundary h3ab(p), h in
+// kJ/kg and p in MPa; stored from index 0.
 constexpr std::array<double, 4> kB3abHP = {
     0.201464004206875e4,
     0.374696550136983e1,
@@ -16,7 +17,8 @@ constexpr std::array<double, 4> kB3abHP = {
 };
 static_assert(kB3abHP.size() == 4);
 
-// IAPWS SR3-03(2014), Table 3: Region 3a backward T(p,h).
+// IAPWS SR3-03(2014), Table 3: region 3a backward T(p,h); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 31> kR3aTPh{{
     {-12, 0, -0.133645667811215e-6}, {-12, 1, 0.455912656802978e-5},
     {-12, 2, -0.146294640700979e-4}, {-12, 6, 0.639341312970080e-2},
@@ -37,7 +39,8 @@ constexpr std::array<Term, 31> kR3aTPh{{
 }};
 static_assert(kR3aTPh.size() == 31);
 
-// IAPWS SR3-03(2014), Table 4: Region 3b backward T(p,h).
+// IAPWS SR3-03(2014), Table 4: region 3b backward T(p,h); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 33> kR3bTPh{{
     {-12, 0, 0.323254573644920e-4},  {-12, 1, -0.127575556587181e-3},
     {-10, 0, -0.475851877356068e-3}, {-10, 1, 0.156183014181602e-2},
@@ -59,7 +62,8 @@ constexpr std::array<Term, 33> kR3bTPh{{
 }};
 static_assert(kR3bTPh.size() == 33);
 
-// IAPWS SR3-03(2014), Table 6: Region 3a backward v(p,h).
+// IAPWS SR3-03(2014), Table 6: region 3a backward v(p,h); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 32> kR3aVPh{{
     {-12, 6, 0.529944062966028e-2},  {-12, 8, -0.170099690234461},
     {-12, 12, 0.111323814312927e2},  {-12, 18, -0.217898123145125e4},
@@ -80,7 +84,8 @@ constexpr std::array<Term, 32> kR3aVPh{{
 }};
 static_assert(kR3aVPh.size() == 32);
 
-// IAPWS SR3-03(2014), Table 7: Region 3b backward v(p,h).
+// IAPWS SR3-03(2014), Table 7: region 3b backward v(p,h); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 30> kR3bVPh{{
     {-12, 0, -0.225196934336318e-8}, {-12, 1, 0.140674363313486e-7}, {-8, 0, 0.233784085280560e-5},
     {-8, 1, -0.331833715229001e-4},  {-8, 3, 0.107956778514318e-2},  {-8, 6, -0.271382067378863},
@@ -95,7 +100,8 @@ constexpr std::array<Term, 30> kR3bVPh{{
 }};
 static_assert(kR3bVPh.size() == 30);
 
-// IAPWS SR3-03(2014), Table 10: Region 3a backward T(p,s).
+// IAPWS SR3-03(2014), Table 10: region 3a backward T(p,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 33> kR3aTPs{{
     {-12, 28, 0.150042008263875e10}, {-12, 32, -0.159397258480424e12},
     {-10, 4, 0.502181140217975e-3},  {-10, 10, -0.672057767855466e2},
@@ -117,7 +123,8 @@ constexpr std::array<Term, 33> kR3aTPs{{
 }};
 static_assert(kR3aTPs.size() == 33);
 
-// IAPWS SR3-03(2014), Table 11: Region 3b backward T(p,s).
+// IAPWS SR3-03(2014), Table 11: region 3b backward T(p,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 28> kR3bTPs{{
     {-12, 1, 0.527111701601660},    {-12, 3, -0.401317830052742e2}, {-12, 4, 0.153020073134484e3},
     {-12, 7, -0.224799398218827e4}, {-8, 0, -0.193993484669048},    {-8, 1, -0.140467557893768e1},
@@ -132,7 +139,8 @@ constexpr std::array<Term, 28> kR3bTPs{{
 }};
 static_assert(kR3bTPs.size() == 28);
 
-// IAPWS SR3-03(2014), Table 13: Region 3a backward v(p,s).
+// IAPWS SR3-03(2014), Table 13: region 3a backward v(p,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 28> kR3aVPs{{
     {-12, 10, 0.795544074093975e2},  {-12, 12, -0.238261242984590e4},
     {-12, 14, 0.176813100617787e5},  {-10, 4, -0.110524727080379e-2},
@@ -151,7 +159,8 @@ constexpr std::array<Term, 28> kR3aVPs{{
 }};
 static_assert(kR3aVPs.size() == 28);
 
-// IAPWS SR3-03(2014), Table 14: Region 3b backward v(p,s).
+// IAPWS SR3-03(2014), Table 14: region 3b backward v(p,s); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 31> kR3bVPs{{
     {-12, 0, 0.591599780322238e-4},  {-12, 1, -0.185465997137856e-2},
     {-12, 2, 0.104190510480013e-1},  {-12, 3, 0.598647302038590e-2},
@@ -172,7 +181,9 @@ constexpr std::array<Term, 31> kR3bVPs{{
 }};
 static_assert(kR3bVPs.size() == 31);
 
-// IAPWS SR3-03(2014), Table 17: saturation pressure psat3(h) on the region 3 boundary.
+// IAPWS SR3-03(2014), Table 17: saturation pressure psat3(h) on the region 3 boundary; n_i with
+// exponents I_i, J_i (dimensionless; the reduced variables are those of the function that sums
+// them).
 constexpr std::array<Term, 14> kR4PsatH3{{
     {0, 0, 0.600073641753024},
     {1, 1, -0.936203654849857e1},
@@ -191,7 +202,9 @@ constexpr std::array<Term, 14> kR4PsatH3{{
 }};
 static_assert(kR4PsatH3.size() == 14);
 
-// IAPWS SR3-03(2014), Table 19: saturation pressure psat3(s) on the region 3 boundary.
+// IAPWS SR3-03(2014), Table 19: saturation pressure psat3(s) on the region 3 boundary; n_i with
+// exponents I_i, J_i (dimensionless; the reduced variables are those of the function that sums
+// them).
 constexpr std::array<Term, 10> kR4PsatS3{{
     {0, 0, 0.639767553612785},
     {1, 1, -0.129727445396014e2},

@@ -12,7 +12,8 @@ namespace {
 // SR5-05(2016) Tables 1 and 9: boundary equations, θ = T/1 K and π = p/1 MPa;
 // T3ab, T3op and T3wx are series in ln π, the others in π (n_i with I_i;
 // J unused).
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3ab(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3ab(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 5> kB3abTP{{
     {0, 0, 0.154793642129415e4},
     {1, 0, -0.187661219490113e3},
@@ -22,7 +23,8 @@ constexpr std::array<Term, 5> kB3abTP{{
 }};
 static_assert(kB3abTP.size() == 5);
 
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3cd(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3cd(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 4> kB3cdTP{{
     {0, 0, 0.585276966696349e3},
     {1, 0, 0.278233532206915e1},
@@ -31,7 +33,8 @@ constexpr std::array<Term, 4> kB3cdTP{{
 }};
 static_assert(kB3cdTP.size() == 4);
 
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3gh(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3gh(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 5> kB3ghTP{{
     {0, 0, -0.249284240900418e5},
     {1, 0, 0.428143584791546e4},
@@ -41,7 +44,8 @@ constexpr std::array<Term, 5> kB3ghTP{{
 }};
 static_assert(kB3ghTP.size() == 5);
 
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3ij(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3ij(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 5> kB3ijTP{{
     {0, 0, 0.584814781649163e3},
     {1, 0, -0.616179320924617},
@@ -51,7 +55,8 @@ constexpr std::array<Term, 5> kB3ijTP{{
 }};
 static_assert(kB3ijTP.size() == 5);
 
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3jk(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3jk(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 5> kB3jkTP{{
     {0, 0, 0.617229772068439e3},
     {1, 0, -0.770600270141675e1},
@@ -61,7 +66,8 @@ constexpr std::array<Term, 5> kB3jkTP{{
 }};
 static_assert(kB3jkTP.size() == 5);
 
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3mn(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3mn(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 4> kB3mnTP{{
     {0, 0, 0.535339483742384e3},
     {1, 0, 0.761978122720128e1},
@@ -70,7 +76,8 @@ constexpr std::array<Term, 4> kB3mnTP{{
 }};
 static_assert(kB3mnTP.size() == 4);
 
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3op(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3op(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 5> kB3opTP{{
     {0, 0, 0.969461372400213e3},
     {1, 0, -0.332500170441278e3},
@@ -80,7 +87,8 @@ constexpr std::array<Term, 5> kB3opTP{{
 }};
 static_assert(kB3opTP.size() == 5);
 
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3qu(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3qu(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 4> kB3quTP{{
     {0, 0, 0.565603648239126e3},
     {1, 0, 0.529062258221222e1},
@@ -89,7 +97,8 @@ constexpr std::array<Term, 4> kB3quTP{{
 }};
 static_assert(kB3quTP.size() == 4);
 
-// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3rx(p).
+// IAPWS SR5-05(2016), Table 1: region 3 subregion boundary T3rx(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 4> kB3rxTP{{
     {0, 0, 0.584561202520006e3},
     {1, 0, -0.102961025163669e1},
@@ -98,7 +107,8 @@ constexpr std::array<Term, 4> kB3rxTP{{
 }};
 static_assert(kB3rxTP.size() == 4);
 
-// IAPWS SR5-05(2016), Table 9: region 3 subregion boundary T3uv(p).
+// IAPWS SR5-05(2016), Table 9: region 3 subregion boundary T3uv(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 4> kB3uvTP{{
     {0, 0, 0.528199646263062e3},
     {1, 0, 0.890579602135307e1},
@@ -107,7 +117,8 @@ constexpr std::array<Term, 4> kB3uvTP{{
 }};
 static_assert(kB3uvTP.size() == 4);
 
-// IAPWS SR5-05(2016), Table 9: region 3 subregion boundary T3wx(p).
+// IAPWS SR5-05(2016), Table 9: region 3 subregion boundary T3wx(p); n_i with I_i
+// (J unused).
 constexpr std::array<Term, 5> kB3wxTP{{
     {0, 0, 0.728052609145380e1},
     {1, 0, 0.973505869861952e2},
@@ -119,7 +130,8 @@ static_assert(kB3wxTP.size() == 5);
 
 // SR5-05(2016) Tables A1.1 to A2.6: the subregion equations, n_i with I_i
 // and J_i (dimensionless).
-// IAPWS SR5-05(2016), Table A1.1: Region 3a backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.1: region 3a backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 30> kR3aVPT{{
     {-12, 5, 0.110879558823853e-2},  {-12, 10, 0.572616740810616e3},
     {-12, 12, -0.767051948380852e5}, {-10, 5, -0.253321069529674e-1},
@@ -139,7 +151,8 @@ constexpr std::array<Term, 30> kR3aVPT{{
 }};
 static_assert(kR3aVPT.size() == 30);
 
-// IAPWS SR5-05(2016), Table A1.2: Region 3b backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.2: region 3b backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 32> kR3bVPT{{
     {-12, 10, -0.827670470003621e-1}, {-12, 12, 0.416887126010565e2},
     {-10, 8, 0.483651982197059e-1},   {-10, 14, -0.291032084950276e5},
@@ -160,7 +173,8 @@ constexpr std::array<Term, 32> kR3bVPT{{
 }};
 static_assert(kR3bVPT.size() == 32);
 
-// IAPWS SR5-05(2016), Table A1.3: Region 3c backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.3: region 3c backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 35> kR3cVPT{{
     {-12, 6, 0.311967788763030e1},  {-12, 8, 0.276713458847564e5},  {-12, 10, 0.322583103403269e8},
     {-10, 6, -0.342416065095363e3}, {-10, 8, -0.899732529907377e6}, {-10, 10, -0.793892049821251e8},
@@ -177,7 +191,8 @@ constexpr std::array<Term, 35> kR3cVPT{{
 }};
 static_assert(kR3cVPT.size() == 35);
 
-// IAPWS SR5-05(2016), Table A1.4: Region 3d backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.4: region 3d backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 38> kR3dVPT{{
     {-12, 4, -0.452484847171645e-9},  {-12, 6, 0.315210389538801e-4},
     {-12, 7, -0.214991352047545e-2},  {-12, 10, 0.508058874808345e3},
@@ -201,7 +216,8 @@ constexpr std::array<Term, 38> kR3dVPT{{
 }};
 static_assert(kR3dVPT.size() == 38);
 
-// IAPWS SR5-05(2016), Table A1.5: Region 3e backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.5: region 3e backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 29> kR3eVPT{{
     {-12, 14, 0.715815808404721e9},  {-12, 16, -0.114328360753449e12},
     {-10, 3, 0.376531002015720e-11}, {-10, 6, -0.903983668691157e-4},
@@ -221,7 +237,8 @@ constexpr std::array<Term, 29> kR3eVPT{{
 }};
 static_assert(kR3eVPT.size() == 29);
 
-// IAPWS SR5-05(2016), Table A1.6: Region 3f backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.6: region 3f backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 42> kR3fVPT{{
     {0, -3, -0.251756547792325e-7},    {0, -2, 0.601307193668763e-5},
     {0, -1, -0.100615977450049e-2},    {0, 0, 0.999969140252192},
@@ -247,7 +264,8 @@ constexpr std::array<Term, 42> kR3fVPT{{
 }};
 static_assert(kR3fVPT.size() == 42);
 
-// IAPWS SR5-05(2016), Table A1.7: Region 3g backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.7: region 3g backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 38> kR3gVPT{{
     {-12, 7, 0.412209020652996e-4},   {-12, 12, -0.114987238280587e7},
     {-12, 14, 0.948180885032080e10},  {-12, 18, -0.195788865718971e18},
@@ -271,7 +289,8 @@ constexpr std::array<Term, 38> kR3gVPT{{
 }};
 static_assert(kR3gVPT.size() == 38);
 
-// IAPWS SR5-05(2016), Table A1.8: Region 3h backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.8: region 3h backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 29> kR3hVPT{{
     {-12, 8, 0.561379678887577e-1},  {-12, 12, 0.774135421587083e10},
     {-10, 4, 0.111482975877938e-8},  {-10, 6, -0.143987128208183e-2},
@@ -291,7 +310,8 @@ constexpr std::array<Term, 29> kR3hVPT{{
 }};
 static_assert(kR3hVPT.size() == 29);
 
-// IAPWS SR5-05(2016), Table A1.9: Region 3i backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.9: region 3i backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 42> kR3iVPT{{
     {0, 0, 0.106905684359136e1},       {0, 1, -0.148620857922333e1},
     {0, 10, 0.259862256980408e15},     {1, -4, -0.446352055678749e-11},
@@ -317,7 +337,8 @@ constexpr std::array<Term, 42> kR3iVPT{{
 }};
 static_assert(kR3iVPT.size() == 42);
 
-// IAPWS SR5-05(2016), Table A1.10: Region 3j backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.10: region 3j backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 29> kR3jVPT{{
     {0, -1, -0.111371317395540e-3},    {0, 0, 0.100342892423685e1},
     {0, 1, 0.530615581928979e1},       {1, -2, 0.179058760078792e-5},
@@ -337,7 +358,8 @@ constexpr std::array<Term, 29> kR3jVPT{{
 }};
 static_assert(kR3jVPT.size() == 29);
 
-// IAPWS SR5-05(2016), Table A1.11: Region 3k backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.11: region 3k backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 34> kR3kVPT{{
     {-2, 10, -0.401215699576099e9},   {-2, 12, 0.484501478318406e11},
     {-1, -5, 0.394721471363678e-14},  {-1, 6, 0.372629967374147e5},
@@ -359,7 +381,8 @@ constexpr std::array<Term, 34> kR3kVPT{{
 }};
 static_assert(kR3kVPT.size() == 34);
 
-// IAPWS SR5-05(2016), Table A1.12: Region 3l backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.12: region 3l backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 43> kR3lVPT{{
     {-12, 14, 0.260702058647537e10},  {-12, 16, -0.188277213604704e15},
     {-12, 18, 0.554923870289667e19},  {-12, 20, -0.758966946387758e23},
@@ -386,7 +409,8 @@ constexpr std::array<Term, 43> kR3lVPT{{
 }};
 static_assert(kR3lVPT.size() == 43);
 
-// IAPWS SR5-05(2016), Table A1.13: Region 3m backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.13: region 3m backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 40> kR3mVPT{{
     {0, 0, 0.811384363481847},      {3, 0, -0.568199310990094e4},   {8, 0, -0.178657198172556e11},
     {20, 2, 0.795537657613427e32},  {1, 5, -0.814568209346872e5},   {3, 5, -0.659774567602874e8},
@@ -405,7 +429,8 @@ constexpr std::array<Term, 40> kR3mVPT{{
 }};
 static_assert(kR3mVPT.size() == 40);
 
-// IAPWS SR5-05(2016), Table A1.14: Region 3n backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.14: region 3n backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 39> kR3nVPT{{
     {0, -12, 0.280967799943151e-38},  {3, -12, 0.614869006573609e-30},
     {4, -12, 0.582238667048942e-27},  {6, -12, 0.390628369238462e-22},
@@ -430,7 +455,8 @@ constexpr std::array<Term, 39> kR3nVPT{{
 }};
 static_assert(kR3nVPT.size() == 39);
 
-// IAPWS SR5-05(2016), Table A1.15: Region 3o backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.15: region 3o backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 24> kR3oVPT{{
     {0, -12, 0.128746023979718e-34},  {0, -4, -0.735234770382342e-11},
     {0, -1, 0.28907869214915e-2},     {2, -1, 0.244482731907223},
@@ -447,7 +473,8 @@ constexpr std::array<Term, 24> kR3oVPT{{
 }};
 static_assert(kR3oVPT.size() == 24);
 
-// IAPWS SR5-05(2016), Table A1.16: Region 3p backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.16: region 3p backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 27> kR3pVPT{{
     {0, -1, -0.982825342010366e-4},    {0, 0, 0.105145700850612e1},
     {0, 1, 0.116033094095084e3},       {0, 2, 0.324664750281543e4},
@@ -466,7 +493,8 @@ constexpr std::array<Term, 27> kR3pVPT{{
 }};
 static_assert(kR3pVPT.size() == 27);
 
-// IAPWS SR5-05(2016), Table A1.17: Region 3q backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.17: region 3q backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 24> kR3qVPT{{
     {-12, 10, -0.820433843259950e5}, {-12, 12, 0.473271518461586e11},
     {-10, 6, -0.805950021005413e-1}, {-10, 7, 0.328600025435980e2},
@@ -483,7 +511,8 @@ constexpr std::array<Term, 24> kR3qVPT{{
 }};
 static_assert(kR3qVPT.size() == 24);
 
-// IAPWS SR5-05(2016), Table A1.18: Region 3r backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.18: region 3r backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 27> kR3rVPT{{
     {-8, 6, 0.144165955660863e-2},    {-8, 14, -0.701438599628258e13},
     {-3, -3, -0.830946716459219e-16}, {-3, 3, 0.261975135368109},
@@ -502,7 +531,8 @@ constexpr std::array<Term, 27> kR3rVPT{{
 }};
 static_assert(kR3rVPT.size() == 27);
 
-// IAPWS SR5-05(2016), Table A1.19: Region 3s backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.19: region 3s backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 29> kR3sVPT{{
     {-12, 20, -0.532466612140254e23}, {-12, 24, 0.100415480000824e32},
     {-10, 22, -0.191540001821367e30}, {-8, 14, 0.105618377808847e17},
@@ -522,7 +552,8 @@ constexpr std::array<Term, 29> kR3sVPT{{
 }};
 static_assert(kR3sVPT.size() == 29);
 
-// IAPWS SR5-05(2016), Table A1.20: Region 3t backward v(p,T).
+// IAPWS SR5-05(2016), Table A1.20: region 3t backward v(p,T); n_i with exponents I_i, J_i
+// (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 33> kR3tVPT{{
     {0, 0, 0.155287249586268e1},     {0, 1, 0.664235115009031e1},
     {0, 4, -0.289366236727210e4},    {0, 12, -0.385923202309848e13},
@@ -544,7 +575,8 @@ constexpr std::array<Term, 33> kR3tVPT{{
 }};
 static_assert(kR3tVPT.size() == 33);
 
-// IAPWS SR5-05(2016), Table A2.1: Region 3u auxiliary v(p,T) (near-critical).
+// IAPWS SR5-05(2016), Table A2.1: region 3u auxiliary v(p,T) (near-critical); n_i with exponents
+// I_i, J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 38> kR3uVPT{{
     {-12, 14, 0.122088349258355e18},  {-10, 10, 0.104216468608488e10},
     {-10, 12, -0.882666931564652e16}, {-10, 14, 0.259929510849499e20},
@@ -568,7 +600,8 @@ constexpr std::array<Term, 38> kR3uVPT{{
 }};
 static_assert(kR3uVPT.size() == 38);
 
-// IAPWS SR5-05(2016), Table A2.2: Region 3v auxiliary v(p,T) (near-critical).
+// IAPWS SR5-05(2016), Table A2.2: region 3v auxiliary v(p,T) (near-critical); n_i with exponents
+// I_i, J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 39> kR3vVPT{{
     {-10, -8, -0.415652812061591e-54}, {-8, -12, 0.177441742924043e-60},
     {-6, -12, -0.357078668203377e-54}, {-6, -3, 0.359252213604114e-25},
@@ -593,7 +626,8 @@ constexpr std::array<Term, 39> kR3vVPT{{
 }};
 static_assert(kR3vVPT.size() == 39);
 
-// IAPWS SR5-05(2016), Table A2.3: Region 3w auxiliary v(p,T) (near-critical).
+// IAPWS SR5-05(2016), Table A2.3: region 3w auxiliary v(p,T) (near-critical); n_i with exponents
+// I_i, J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 35> kR3wVPT{{
     {-12, 8, -0.586219133817016e-7},  {-12, 14, -0.894460355005526e11},
     {-10, -1, 0.531168037519774e-30}, {-10, 8, 0.109892402329239},
@@ -616,7 +650,8 @@ constexpr std::array<Term, 35> kR3wVPT{{
 }};
 static_assert(kR3wVPT.size() == 35);
 
-// IAPWS SR5-05(2016), Table A2.4: Region 3x auxiliary v(p,T) (near-critical).
+// IAPWS SR5-05(2016), Table A2.4: region 3x auxiliary v(p,T) (near-critical); n_i with exponents
+// I_i, J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 36> kR3xVPT{{
     {-8, 14, 0.377373741298151e19},   {-6, 10, -0.507100883722913e13},
     {-5, 10, -0.10336322559886e16},   {-4, 1, 0.184790814320773e-5},
@@ -639,7 +674,8 @@ constexpr std::array<Term, 36> kR3xVPT{{
 }};
 static_assert(kR3xVPT.size() == 36);
 
-// IAPWS SR5-05(2016), Table A2.5: Region 3y auxiliary v(p,T) (near-critical).
+// IAPWS SR5-05(2016), Table A2.5: region 3y auxiliary v(p,T) (near-critical); n_i with exponents
+// I_i, J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 20> kR3yVPT{{
     {0, -3, -0.525597995024633e-9}, {0, 1, 0.583441305228407e4},    {0, 5, -0.134778968457925e17},
     {0, 8, 0.118973500934212e26},   {1, 8, -0.159096490904708e27},  {2, -4, -0.315839902302021e-6},
@@ -651,7 +687,8 @@ constexpr std::array<Term, 20> kR3yVPT{{
 }};
 static_assert(kR3yVPT.size() == 20);
 
-// IAPWS SR5-05(2016), Table A2.6: Region 3z auxiliary v(p,T) (near-critical).
+// IAPWS SR5-05(2016), Table A2.6: region 3z auxiliary v(p,T) (near-critical); n_i with exponents
+// I_i, J_i (dimensionless; the reduced variables are those of the function that sums them).
 constexpr std::array<Term, 23> kR3zVPT{{
     {-8, 3, 0.24400789229065e-10},  {-6, 6, -0.463057430331242e7},
     {-5, 6, 0.728803274777712e10},  {-5, 8, 0.327776302858856e16},
