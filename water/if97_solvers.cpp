@@ -62,6 +62,25 @@ Solved solveTemperature(Region region, double p_MPa, double target, double t0_K,
     return out;
 }
 
+// Region 3 moved by a small (dρ, dT) to first order, as the last Newton step:
+// its error is of the order of the step squared.
+void shiftRegion3(const Region3Properties& r, double drho, double dt, Solved& out) {
+    Properties& q = out.props;
+    q = r.props;
+    q.p_MPa += r.dpdrho * drho + r.dpdT * dt;
+    q.h_kJkg += r.dhdrho * drho + r.dhdT * dt;
+    q.s_kJkgK += r.dsdrho * drho + r.dsdT * dt;
+    q.t_K += dt;
+    out.rho_kgm3 = r.rho_kgm3 + drho;
+    q.v_m3kg = 1.0 / out.rho_kgm3;
+    q.u_kJkg = q.h_kJkg - 1e3 * q.p_MPa * q.v_m3kg;
+    out.converged = true;
+}
+
+// A Newton step in region 3 this small (relative in ρ, in K for T) is taken
+// to first order instead of with another evaluation.
+constexpr double kRegion3LastStep = 1e-7;
+
 // Solves a 2×2 linear system a·x = r by Cramer's rule.
 bool solve2(double a11, double a12, double a21, double a22, double r1, double r2, double& x1,
             double& x2) {
@@ -161,10 +180,8 @@ Solved region3AtPT(double p_MPa, double t_K, Side side) {
         if (!(r.dpdrho > 0.0) || !std::isfinite(drho) || std::abs(rho + drho - rho0) > 0.3 * rho0) {
             break;
         }
-        if (std::abs(drho) <= kStepTolerance * rho) {
-            out.props = r.props;
-            out.rho_kgm3 = rho;
-            out.converged = true;
+        if (std::abs(drho) <= kRegion3LastStep * rho) {
+            shiftRegion3(r, drho, 0.0, out);
             return out;
         }
         rho += drho;
@@ -201,8 +218,8 @@ Solved solveRegion3(Region3Pair pair, double first, double second, double rho0_k
                 break;
         }
         if (!ok) break;
-        if (std::abs(drho) <= kStepTolerance * rho && std::abs(dt) <= kStepTolerance * t) {
-            out.converged = true;
+        if (std::abs(drho) <= kRegion3LastStep * rho && std::abs(dt) <= kRegion3LastStep) {
+            shiftRegion3(r, drho, dt, out);
             break;
         }
         // Damped so that ρ and T move by at most a fifth of themselves.
