@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 
+#include "chemeng_version.h"
 #include "cli/batch.h"
 #include "cli/compound_commands.h"
 #include "cli/range_points.h"
@@ -127,6 +128,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         "computes them. Data files are read from ./data.",
         "chemeng-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("chemeng-cli ") + kVersion);
     bool json = false;
     app.add_flag("--json", json, "print one JSON object instead of label: value lines");
     app.fallthrough();
