@@ -3,7 +3,7 @@
 PRESET ?= release
 JOBS ?=
 
-.PHONY: run test setup build ci-test asan-test bench fuzz clean
+.PHONY: run test setup build ci-test asan-test bench fuzz package clean
 
 setup:
 	bash scripts/setup-debian.sh
@@ -18,6 +18,11 @@ run: build
 
 test: build
 	ctest --preset $(PRESET)
+
+# The Debian package: build/$(PRESET)/chemeng_<version>_<arch>.deb.
+# scripts/check-package.sh builds it and checks it.
+package: build
+	cmake --build --preset $(PRESET) --target package
 
 # The same tests with AddressSanitizer and UndefinedBehaviorSanitizer.
 asan-test: setup
