@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   libeigen3-dev libcli11-dev nlohmann-json3-dev
+  help2man python3 librsvg2-bin dpkg-dev file
+  lintian desktop-file-utils appstream
 )
 if [[ "${CHEMENG_FUZZ:-0}" == 1 ]]; then
   packages+=(clang libclang-rt-14-dev)
