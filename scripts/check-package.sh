@@ -123,6 +123,7 @@ window_version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/chem
   fail "chemeng --version exited non-zero"
 [[ $window_version == "chemeng $version" ]] || fail "chemeng --version printed '$window_version'"
 cli_version=$("$bin/chemeng-cli" --version) || fail "chemeng-cli --version exited non-zero"
+cli_version=${cli_version%%$'\n'*}  # the first line; the next names the data files read
 [[ $cli_version == "chemeng-cli $version" ]] || fail "chemeng-cli --version printed '$cli_version'"
 ok "versions: $window_version; $cli_version"
 
