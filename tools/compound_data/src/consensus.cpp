@@ -90,11 +90,6 @@ Consensus consensus(const std::vector<Vote>& votes, Tolerance tolerance) {
         c.setAsideSource = first->source;
         return c;
     }
-    // The first choice stands when it agrees with most of the values, even if
-    // another value gathers one more (a chain of values each within the margin
-    // of the next).
-    const std::size_t firstSupport = supportOf(finite, firstIndex, tolerance);
-    if (firstSupport >= 2 && 2 * firstSupport > finite.size()) best = firstIndex;
     if (best == firstIndex) {
         c.value = first->value;
         c.source = first->source;

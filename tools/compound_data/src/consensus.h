@@ -45,11 +45,12 @@ struct Consensus {
     std::string setAsideSource;
 };
 
-// The first candidate in order of preference when it agrees with more than
-// half of the values, or when as many agree with it as with any other value; else the median of the
-// largest group of agreeing values (ties go to the group of the better-ranked table); nothing when
-// no two values agree (except that one table contradicted by one witness only is kept). Witnesses
-// are never the first choice but count in the groups and the median.
+// The first candidate in order of preference when as many tables agree with
+// it as with any other value; else the median of the largest group of
+// agreeing values (ties go to the group of the better-ranked table); nothing
+// when no two values agree (except that one table contradicted by one witness
+// only is kept). Witnesses are never the first choice but count in the groups
+// and the median.
 Consensus consensus(const std::vector<Vote>& votes, Tolerance tolerance);
 
 }  // namespace chemeng::datagen

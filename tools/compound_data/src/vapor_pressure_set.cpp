@@ -158,11 +158,7 @@ std::vector<std::string> buildPsatFile(const SourceTables& t,
          casUnion({&t.polingAntoine, &t.perry28VaporPressure, &t.landoltAntoine})) {
         auto entry = mainEntry(t, cas, miscellaneous, report);
         if (!entry) continue;
-        // A compound that sublimes at 1 atm (Tb below its freezing point, as
-        // acetylene) has no liquid at 760 mmHg: its Antoine set, a liquid's,
-        // is not checked there.
-        const CompoundConstants k = compoundConstants(t, cas);
-        const auto tb = (k.tb && k.tfp && k.tb->value < k.tfp->value) ? std::nullopt : k.tb;
+        const auto tb = compoundConstants(t, cas).tb;
         std::optional<Row> chosen;
         bool anyChecked = false;
         bool replaced = false;  // a set ahead of the one chosen failed at Tb
