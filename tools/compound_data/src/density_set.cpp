@@ -1,6 +1,5 @@
 #include "density_set.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -28,93 +27,49 @@ struct Rackett {
     std::string a, b, tmin, tc;
     double deviation = 0.0;
     std::string source;
-    bool tcMoved = false;      // written with the compound's Tc instead of the source's own
-    double holdsUpTo_K = 0.0;  // the 2 % bound holds from Tmin up to here (Tc when throughout)
 };
-
-// Fractions of Tc up to which a fit is held to 2 %, tried in order.
-constexpr double kHoldsUpTo[] = {1.0, 0.995, 0.99, 0.98, 0.97, 0.95, 0.9};
-
-constexpr const char* kOneTcCheck = "one Tc per compound (Density.txt against Critical.txt)";
-constexpr const char* kFitCheck =
-    "Rackett fit within 2 % of its source from Tmin up to Tc (rows; dropped: source rows)";
 
 using DensityFunction = std::function<double(double t)>;  // g/mL
 
-// The temperatures a fit is measured at: evenly from tmin to tc, both
-// included (the page accepts T up to Tc), and closer still to Tc, where the
-// density falls fastest.
-std::vector<double> densityTemperatures(double tmin, double tc) {
-    std::vector<double> t;
-    for (int i = 0; i <= kSamples; ++i) t.push_back(tmin + i * (tc - tmin) / kSamples);
-    for (const double x : {3e-3, 1e-3, 3e-4, 1e-4})
-        if (tc * (1.0 - x) > tmin) t.push_back(tc * (1.0 - x));
-    std::sort(t.begin(), t.end());
-    return t;
-}
-
-// F3: the Rackett form with the compound's Tc fitted to the source from tmin
-// up to Tc, then measured as written over the same range. The source is used
-// up to its own critical temperature sourceTc (within the Tc tolerance of tc).
+// F3: the Rackett form fitted to the source at 100 temperatures from tmin up
+// to (not including) tc, then measured as written.
 std::optional<Rackett> fitToRackett(const DensityFunction& rho, double tmin, double tc,
-                                    double sourceTc, std::string& failure) {
+                                    std::string& failure) {
     std::vector<double> t, y;
-    for (const double x : densityTemperatures(tmin, tc)) {
-        if (x > sourceTc) continue;
-        t.push_back(x);
-        y.push_back(rho(x));
+    for (int i = 0; i < kSamples; ++i) {
+        t.push_back(tmin + i * (tc - tmin) / kSamples);
+        y.push_back(rho(t.back()));
         if (!(y.back() > 0.0) || !std::isfinite(y.back())) {
             failure = "source density not positive in its range";
             return std::nullopt;
         }
     }
     // Least squares in ln rho first; where that misses the limit, the fit
-    // with the smallest largest deviation. Near Tc the fixed exponent 2/7 may
-    // not follow the source; the fit is then made and held to 2 % up to a
-    // lower temperature, and the rest of the range reported.
-    for (const double upTo : kHoldsUpTo) {
-        std::vector<double> tFit, yFit;
-        for (std::size_t i = 0; i < t.size(); ++i)
-            if (t[i] <= upTo * tc) {
-                tFit.push_back(t[i]);
-                yFit.push_back(y[i]);
-            }
-        if (tFit.size() < kSamples / 2) break;
-        for (const bool minimax : {false, true}) {
-            const RackettCoefficients fit =
-                minimax ? fitRackettMinimax(tFit, yFit, tc) : fitRackett(tFit, yFit, tc);
-            if (!(fit.a > 0.0) || !(fit.b > 0.0 && fit.b < 1.0)) continue;
-            Rackett r{fixedText(fit.a, 4),
-                      fixedText(fit.b, 4),
-                      fixedFitting(tmin, 6, 2, 0).value_or(""),
-                      fixedFitting(tc, 6, 2, 0).value_or(""),
-                      0.0,
-                      minimax ? " (minimax)" : ""};
-            if (r.tmin.empty() || r.tc.empty()) {
-                failure = "a temperature does not fit its window";
-                return std::nullopt;
-            }
-            const RackettCoefficients written{*parseNumber(r.a), *parseNumber(r.b)};
-            const double writtenTc = *parseNumber(r.tc);
-            const auto fitted = [&](double x) { return rackettDensity(written, writtenTc, x); };
-            if (!(maxRelativeDeviation(tFit, yFit, fitted) <= kMaxDeviation)) continue;
-            r.deviation = maxRelativeDeviation(t, y, fitted);
-            r.holdsUpTo_K = upTo < 1.0 ? upTo * tc : tc;
-            return r;
+    // with the smallest largest deviation.
+    for (const bool minimax : {false, true}) {
+        const RackettCoefficients fit =
+            minimax ? fitRackettMinimax(t, y, tc) : fitRackett(t, y, tc);
+        if (!(fit.a > 0.0) || !(fit.b > 0.0 && fit.b < 1.0)) {
+            failure = "Rackett fit outside A > 0, 0 < B < 1";
+            return std::nullopt;
         }
+        Rackett r{fixedText(fit.a, 4),
+                  fixedText(fit.b, 4),
+                  fixedFitting(tmin, 6, 2, 0).value_or(""),
+                  fixedFitting(tc, 6, 2, 0).value_or(""),
+                  0.0,
+                  minimax ? " (minimax)" : ""};
+        if (r.tmin.empty() || r.tc.empty()) {
+            failure = "a temperature does not fit its window";
+            return std::nullopt;
+        }
+        const RackettCoefficients written{*parseNumber(r.a), *parseNumber(r.b)};
+        const double writtenTc = *parseNumber(r.tc);
+        r.deviation = maxRelativeDeviation(
+            t, y, [&](double x) { return rackettDensity(written, writtenTc, x); });
+        if (r.deviation <= kMaxDeviation) return r;
     }
-    failure = "Rackett form more than 2 % from the source below 0.9 Tc";
-    return std::nullopt;
-}
-
-// The Tc a density row is written with: the compound's own (the one the
-// Physical Properties files show) when the source's critical temperature
-// agrees with it, the source's when the compound has none; nothing when they
-// disagree (the source row was fitted to another Tc).
-std::optional<double> densityTc(const CompoundConstants& k, double sourceTc, std::string& failure) {
-    if (!k.tc) return sourceTc;
-    if (tolerance::kCriticalTemperature.agree(k.tc->value, sourceTc)) return k.tc->value;
-    failure = "source Tc disagrees with the compound's Tc";
+    failure = "Rackett fit worse than 2 %";
     return std::nullopt;
 }
 
@@ -124,7 +79,7 @@ std::optional<double> number(const SourceTable& table, const SourceTable::Row& r
 }
 
 std::optional<Rackett> fromPerry(const SourceTables& t, const std::string& cas, double mw,
-                                 const CompoundConstants& k, std::string& failure) {
+                                 std::string& failure) {
     const SourceTable::Row* row = t.perry105Density.find(cas);
     if (!row) return std::nullopt;
     std::array<double, 4> c{};
@@ -136,19 +91,14 @@ std::optional<Rackett> fromPerry(const SourceTables& t, const std::string& cas, 
     }
     const auto tmin = number(t.perry105Density, *row, "Tmin");
     if (!tmin || !(*tmin < c[2])) return std::nullopt;
-    const auto tc = densityTc(k, c[2], failure);
-    if (!tc || !(*tmin < *tc)) return std::nullopt;
-    auto r = fitToRackett([&](double x) { return dippr105(c, x) * mw * 1e-6; }, *tmin, *tc, c[2],
-                          failure);
-    if (r) {
-        r->source = "Perry 105 fit" + r->source;
-        r->tcMoved = std::abs(*tc - c[2]) > 0.005;
-    }
+    auto r =
+        fitToRackett([&](double x) { return dippr105(c, x) * mw * 1e-6; }, *tmin, c[2], failure);
+    if (r) r->source = "Perry 105 fit" + r->source;
     return r;
 }
 
 std::optional<Rackett> fromVdi(const SourceTables& t, const std::string& cas, double tfp,
-                               const CompoundConstants& k, std::string& failure) {
+                               std::string& failure) {
     const SourceTable::Row* row = t.vdiDensity.find(cas);
     if (!row) return std::nullopt;
     const auto tc = number(t.vdiDensity, *row, "Tc");
@@ -160,15 +110,10 @@ std::optional<Rackett> fromVdi(const SourceTables& t, const std::string& cas, do
         if (!x) return std::nullopt;
         c[i] = *x;
     }
-    if (!tc || !rhoc) return std::nullopt;
-    const auto tcWritten = densityTc(k, *tc, failure);
-    if (!tcWritten || !(tfp < *tcWritten)) return std::nullopt;
+    if (!tc || !rhoc || !(tfp < *tc)) return std::nullopt;
     auto r = fitToRackett([&](double x) { return ppdsLiquidDensity(*tc, *rhoc, c, x) / 1000.0; },
-                          tfp, *tcWritten, *tc, failure);
-    if (r) {
-        r->source = "VDI PPDS fit" + r->source;
-        r->tcMoved = std::abs(*tcWritten - *tc) > 0.005;
-    }
+                          tfp, *tc, failure);
+    if (r) r->source = "VDI PPDS fit" + r->source;
     return r;
 }
 
@@ -262,8 +207,7 @@ std::optional<double> liquidDensity(const SourceTables& t, const std::string& ca
 
 std::vector<std::string> buildDensityFile(const SourceTables& t,
                                           const std::set<std::string>& miscellaneous,
-                                          const NameBook& names, FileReport& report,
-                                          ConsistencyReport& consistency) {
+                                          FileReport& report) {
     std::vector<Row> rows;
     for (const std::string& cas : casUnion({&t.perry105Density, &t.vdiDensity, &t.costald})) {
         auto entry = mainEntry(t, cas, miscellaneous, report);
@@ -275,10 +219,8 @@ std::vector<std::string> buildDensityFile(const SourceTables& t,
         std::string firstFailure;
         std::optional<Rackett> chosen;
         const std::function<std::optional<Rackett>(std::string&)> sources[] = {
-            [&](std::string& f) { return fromPerry(t, cas, mw, k, f); },
-            [&](std::string& f) {
-                return k.tfp ? fromVdi(t, cas, k.tfp->value, k, f) : std::nullopt;
-            },
+            [&](std::string& f) { return fromPerry(t, cas, mw, f); },
+            [&](std::string& f) { return k.tfp ? fromVdi(t, cas, k.tfp->value, f) : std::nullopt; },
             [&](std::string& f) { return fromCostald(t, cas, mw, k, f); },
         };
         for (const auto& source : sources) {
@@ -292,11 +234,6 @@ std::vector<std::string> buildDensityFile(const SourceTables& t,
                 chosen = std::move(r);
                 break;
             }
-            if (failure == "source Tc disagrees with the compound's Tc")
-                consistency.count(kOneTcCheck, ConsistencyReport::Outcome::Dropped);
-            if (failure.starts_with("Rackett form more than 2 %") ||
-                failure.starts_with("Rackett fit outside"))
-                consistency.count(kFitCheck, ConsistencyReport::Outcome::Dropped);
             if (!failure.empty()) {
                 report.failedCheck(failure);
                 if (firstFailure.empty()) firstFailure = failure;
@@ -307,10 +244,10 @@ std::vector<std::string> buildDensityFile(const SourceTables& t,
                                                : firstFailure);
             continue;
         }
-        if (!nameFromBook(names, *entry, report)) continue;
+        if (!addNames(t, *entry, report)) continue;
         rows.push_back({std::move(*entry), std::move(*chosen)});
     }
-    sortForFile(rows);
+    orderAndName(rows, report);
 
     std::vector<std::string> lines;
     for (const Row& r : rows) {
@@ -324,25 +261,6 @@ std::vector<std::string> buildDensityFile(const SourceTables& t,
             continue;
         }
         lines.push_back(line);
-        report.compound(r.entry.cas);
-        consistency.count(kOneTcCheck, r.rackett.tcMoved ? ConsistencyReport::Outcome::Corrected
-                                                         : ConsistencyReport::Outcome::Passed);
-        const bool shortened = r.rackett.source != "COSTALD Z_RA" &&
-                               r.rackett.holdsUpTo_K < *parseNumber(r.rackett.tc);
-        if (shortened) {
-            consistency.count(kFitCheck, ConsistencyReport::Outcome::Corrected);
-            consistency.note(kFitCheck, r.entry.name + ": within 2 % up to " +
-                                            fixedText(r.rackett.holdsUpTo_K, 1) + " K, " +
-                                            fixedText(100.0 * r.rackett.deviation, 1) +
-                                            " % at worst between there and Tc " + r.rackett.tc +
-                                            " K");
-        } else if (r.rackett.source != "COSTALD Z_RA") {
-            consistency.count(kFitCheck, ConsistencyReport::Outcome::Passed);
-        }
-        if (r.rackett.source != "COSTALD Z_RA")
-            consistency.worst(
-                kFitCheck, r.rackett.deviation,
-                r.entry.name + " " + fixedText(100.0 * r.rackett.deviation, 2) + " %");
         report.source(r.rackett.source);
         if (r.rackett.source != "COSTALD Z_RA")
             report.fit("Rackett fit", r.entry.name, r.rackett.deviation);

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "consistency_report.h"
-#include "names.h"
 #include "report.h"
 #include "source_tables.h"
 
@@ -14,8 +12,7 @@ namespace chemeng::datagen {
 // Density.txt: Rackett-form coefficients of the saturated liquid.
 std::vector<std::string> buildDensityFile(const SourceTables& tables,
                                           const std::set<std::string>& miscellaneous,
-                                          const NameBook& names, FileReport& report,
-                                          ConsistencyReport& consistency);
+                                          FileReport& report);
 
 // Saturated-liquid density in g/mL straight from a correlation at t (no fit):
 // Perry 105 inside its range, else the VDI equation below its Tc.

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <map>
-#include <set>
 #include <string>
 
 namespace chemeng::datagen {
@@ -10,10 +9,6 @@ namespace chemeng::datagen {
 // The eleven compound files and the report, as texts keyed by file name.
 struct GeneratedData {
     std::map<std::string, std::string> files;
-    // The compounds (CAS) each page offers, main and Miscellaneous rows:
-    // "Physical Properties", "Heat Capacities" (also the Enthalpies page),
-    // "Density of Liquid", "Vapor Pressure".
-    std::map<std::string, std::set<std::string>> compoundsByPage;
     std::string error;  // empty on success
 };
 
@@ -32,6 +27,5 @@ inline constexpr const char* kCompoundFileNames[] = {
     "Cpliq.txt",    "PhysProps.txt", "otherDat.txt", "HCG.txt",     "HCL.txt",
 };
 inline constexpr const char* kReportFileName = "REPORT.md";
-inline constexpr const char* kIdentifiersFileName = "identifiers.txt";
 
 }  // namespace chemeng::datagen

@@ -7,8 +7,6 @@
 
 #include "correlations.h"
 #include "least_squares.h"
-#include "number_text.h"
-#include "row_screening.h"
 
 namespace chemeng::datagen {
 
@@ -227,85 +225,10 @@ void refitMinimaxIfWorseThan(CpPolynomial& fit, double limit) {
     fit.source += " (minimax)";
 }
 
-std::string idealGasCpViolation(const std::vector<double>& t, const std::vector<double>& cp,
-                                int atoms) {
-    constexpr double kMargin = 0.01;  // rounding of the published coefficients
-    const double lowest =
-        (atoms == 1 ? 2.5 : (atoms == 2 ? 3.5 : 4.0)) * kGasConstant * (1.0 - kMargin);
-    const double highest = (atoms == 1 ? 2.5 : 3.0 * atoms - 1.5) * kGasConstant * (1.0 + kMargin);
-    for (std::size_t i = 0; i < cp.size(); ++i) {
-        if (!(cp[i] >= lowest))
-            return "below the translational and rotational minimum at " + fixedText(t[i], 0) + " K";
-        if (!(cp[i] <= highest)) return "above the classical limit at " + fixedText(t[i], 0) + " K";
-        if (atoms >= 3 && i > 0 && cp[i] < cp[i - 1] * (1.0 - 1e-9))
-            return "falling with T at " + fixedText(t[i], 0) + " K";
-    }
-    return {};
-}
-
-std::vector<std::pair<std::string, double>> secondCp298(const SourceTables& t,
-                                                        const std::string& cas,
-                                                        const std::string& primary) {
-    std::vector<std::pair<std::string, double>> values;
-    if (primary != "Poling")
-        if (const auto v = t.polingCp.number(cas, "Cpg")) values.emplace_back("Poling", *v);
-    if (const auto v = t.crcStandard.number(cas, "Cpg")) values.emplace_back("CRC", *v);
-    if (const auto v = t.janafHf.number(cas, "Cpg")) values.emplace_back("JANAF", *v);
-    if (const auto it = t.janafGasCp.find(cas); it != t.janafGasCp.end())
-        for (std::size_t i = 0; i < it->second.t_K.size(); ++i)
-            if (std::abs(it->second.t_K[i] - 298.15) < 0.01)
-                values.emplace_back("JANAF table", it->second.cp[i]);
-    if (const auto it = t.shomateGas.find(cas); it != t.shomateGas.end() && !it->second.empty())
-        values.emplace_back("Shomate", shomateCp(it->second, 298.15));
-    return values;
-}
-
 std::optional<CpPolynomial> mainGasCp(const SourceTables& t, const std::string& cas,
-                                      const std::string& formula, FileReport& report,
-                                      ConsistencyReport& consistency) {
-    const auto counts = elementCounts(formula);
-    int atoms = 0;
-    if (counts)
-        for (const auto& [symbol, n] : *counts) atoms += n;
-    const std::function<std::optional<CpPolynomial>()> sources[] = {
-        [&] { return trcGas(t, cas); },
-        [&] { return polingGas(t, cas, report); },
-    };
-    for (const auto& source : sources) {
-        auto fit = source();
-        if (!fit) continue;
-        const std::string bounds = atoms > 0 ? idealGasCpViolation(fit->t, fit->y, atoms) : "";
-        if (!bounds.empty()) {
-            consistency.count(kCpBoundsCheck, ConsistencyReport::Outcome::Dropped);
-            consistency.note(kCpBoundsCheck, fit->source + " row of " + cas + " (" + formula +
-                                                 "): " + bounds + "; not fitted");
-            report.failedCheck(fit->source + ": outside the physical bounds of ideal-gas Cp");
-            continue;
-        }
-        consistency.count(kCpBoundsCheck, ConsistencyReport::Outcome::Passed);
-        // The second tables carry their own slips (Poling's 298 K column gives
-        // acetylene 59 J/(mol K) where JANAF and CRC give 44): a source row
-        // fails only when it agrees with none of them.
-        const auto seconds = secondCp298(t, cas, fit->source);
-        const bool disagrees =
-            !seconds.empty() && std::none_of(seconds.begin(), seconds.end(), [&](const auto& s) {
-                return std::abs(fit->y.front() / s.second - 1.0) <= kMaxCp298Difference;
-            });
-        if (disagrees)
-            consistency.note(kCp298Check, fit->source + " row of " + cas + " (" + formula +
-                                              "): " + fixedText(fit->y.front(), 1) +
-                                              " J/(mol K) at 298 K, " + seconds.front().first +
-                                              " " + fixedText(seconds.front().second, 1) +
-                                              "; not fitted");
-        if (disagrees) {
-            consistency.count(kCp298Check, ConsistencyReport::Outcome::Dropped);
-            report.failedCheck(fit->source + ": more than 5 % from a second table at 298.15 K");
-            continue;
-        }
-        consistency.count(kCp298Check, ConsistencyReport::Outcome::Passed);
-        return fit;
-    }
-    return std::nullopt;
+                                      FileReport& report) {
+    if (auto fit = trcGas(t, cas)) return fit;
+    return polingGas(t, cas, report);
 }
 
 std::optional<CpPolynomial> shomateGasCp(const SourceTables& t, const std::string& cas, double tmin,

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "consistency_report.h"
-#include "names.h"
 #include "report.h"
 #include "source_tables.h"
 
@@ -20,7 +18,6 @@ struct HeatCapacityFiles {
 
 HeatCapacityFiles buildHeatCapacityFiles(const SourceTables& tables,
                                          const std::set<std::string>& miscellaneous,
-                                         const NameBook& names, FileReport& gasReport,
-                                         FileReport& liquidReport, ConsistencyReport& consistency);
+                                         FileReport& gasReport, FileReport& liquidReport);
 
 }  // namespace chemeng::datagen

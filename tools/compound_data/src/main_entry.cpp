@@ -19,16 +19,23 @@ std::optional<MainEntry> mainEntry(const SourceTables& tables, const std::string
         report.reject(reason::kMiscellaneous);
         return std::nullopt;
     }
-    return MainEntry{cas, *id, {}, hillKey(id->formula)};
+    return MainEntry{cas, *id, {}, {}, hillKey(id->formula)};
 }
 
-bool nameFromBook(const NameBook& names, MainEntry& entry, FileReport& report) {
-    const std::string* name = names.name(entry.cas);
-    if (!name) {
-        report.reject(reason::kNoName);
-        return false;
+bool addNames(const SourceTables& tables, MainEntry& entry, FileReport& report) {
+    const std::vector<std::string> candidates = candidateNames(tables, entry.cas);
+    for (const std::string& n : candidates)
+        if (n.size() <= kMainNameWidth &&
+            std::find(entry.names.begin(), entry.names.end(), n) == entry.names.end())
+            entry.names.push_back(n);
+    if (entry.names.empty()) {
+        const std::string shortened = chooseName(candidates, kMainNameWidth);
+        if (shortened.empty()) {
+            report.reject(reason::kNoName);
+            return false;
+        }
+        entry.names.push_back(shortened);
     }
-    entry.name = *name;
     return true;
 }
 

@@ -15,8 +15,7 @@ struct MiscellaneousCompound {
     std::string_view cas;
     std::string_view formula;    // conventional, not Hill order
     std::string_view name;       // PhysProps.txt, at most 27 characters
-    std::string_view shortName;  // HCG.txt, at most 16 characters, blanks kept (shortened
-                                 // where the full name is longer)
+    std::string_view shortName;  // HCG.txt, at most 16 characters
 };
 
 inline constexpr std::string_view kAirCas = "132259-10-0";
@@ -25,7 +24,7 @@ inline constexpr std::array<MiscellaneousCompound, 24> kMiscellaneous{{
     {"7732-18-5", "H2O", "WATER", "WATER"},
     {"7664-41-7", "NH3", "AMMONIA", "AMMONIA"},
     {"7782-50-5", "Cl2", "CHLORINE", "CHLORINE"},
-    {"7647-01-0", "HCl", "HYDROGEN CHLORIDE", "HYDROGEN CHLOR."},
+    {"7647-01-0", "HCl", "HYDROGEN CHLORIDE", "HYDROGENCHLORIDE"},
     {"7446-09-5", "SO2", "SULFUR DIOXIDE", "SULFUR DIOXIDE"},
     {"7783-06-4", "H2S", "HYDROGEN SULFIDE", "HYDROGEN SULFIDE"},
     {"7727-37-9", "N2", "NITROGEN", "NITROGEN"},
@@ -38,7 +37,7 @@ inline constexpr std::array<MiscellaneousCompound, 24> kMiscellaneous{{
     {"10102-43-9", "NO", "NITRIC OXIDE", "NITRIC OXIDE"},
     {"10024-97-2", "N2O", "NITROUS OXIDE", "NITROUS OXIDE"},
     {"7446-11-9", "SO3", "SULFUR TRIOXIDE", "SULFUR TRIOXIDE"},
-    {"7664-39-3", "HF", "HYDROGEN FLUORIDE", "HYDROGEN FLUOR."},
+    {"7664-39-3", "HF", "HYDROGEN FLUORIDE", "HYDROGENFLUORIDE"},
     {"10035-10-6", "HBr", "HYDROGEN BROMIDE", "HYDROGEN BROMIDE"},
     {"74-90-8", "HCN", "HYDROGEN CYANIDE", "HYDROGEN CYANIDE"},
     {"75-15-0", "CS2", "CARBON DISULFIDE", "CARBON DISULFIDE"},

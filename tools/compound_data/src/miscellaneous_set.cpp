@@ -53,7 +53,8 @@ std::optional<KelvinAntoine> kelvinAntoine(const SourceTables& t, const std::str
         if (tb && *tb - kCelsiusOffset >= k.tmin_C - kBoilingPointMargin &&
             *tb - kCelsiusOffset <= k.tmax_C + kBoilingPointMargin) {
             const double av = *parseNumber(*a), bv = *parseNumber(*b), cv = *parseNumber(*c);
-            if (!meetsBoilingPoint({*tb}, [&](double tk) { return antoineMmHg(av, bv, cv, tk); })) {
+            if (!meetsBoilingPoint(tabulatedBoilingPoints(t, cas),
+                                   [&](double tk) { return antoineMmHg(av, bv, cv, tk); })) {
                 report.failedCheck(k.source + ": more than 1 % from 760 mmHg at Tb");
                 continue;
             }
@@ -178,7 +179,6 @@ MiscellaneousFiles buildMiscellaneousFiles(const SourceTables& t, FileReport& co
                 constants.note(std::string(m.name) + ": no Antoine set passes the check at Tb");
             }
             files.physProps.push_back(physPropsLine(m, *id, k, antoine, constants));
-            constants.compound(cas);
             files.otherDat.push_back(otherDatLine(t, m, *id, k, constants));
             if (k.tc) constants.source("critical temperature: " + k.tc->source);
             if (k.hf) constants.source("enthalpy of formation: " + k.hf->source);
@@ -238,7 +238,6 @@ MiscellaneousFiles buildMiscellaneousFiles(const SourceTables& t, FileReport& co
             heat.note(std::string(m.shortName) +
                       ": no liquid quadratic within 2 %; liquid fields left blank");
         files.hcg.push_back(gasLine.text());
-        heat.compound(cas);
         files.hcl.push_back(liquidLine.text());
     }
     constants.written(static_cast<int>(files.physProps.size()));

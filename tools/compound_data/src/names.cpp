@@ -1,7 +1,6 @@
 #include "names.h"
 
 #include <array>
-#include <set>
 #include <utility>
 
 #include "compound_identity.h"
@@ -101,53 +100,7 @@ std::vector<std::string> candidateNames(const SourceTables& tables, const std::s
     };
     for (const auto& [table, column] : named) add(table->text(cas, column));
     add(identifierCommonName(tables, cas));
-    for (std::string& n : names) n = naturalOrder(n);
     return names;
-}
-
-std::string naturalOrder(const std::string& name) {
-    const std::size_t comma = name.find(',');
-    if (comma == std::string::npos || comma < 3 || comma + 1 >= name.size()) return name;
-    // Locants and N,N- prefixes have digits or single letters before the
-    // comma; a parent name is a word of letters (hyphens allowed).
-    for (std::size_t i = 0; i < comma; ++i)
-        if (!((name[i] >= 'A' && name[i] <= 'Z') || name[i] == '-')) return name;
-    if (name[comma - 1] == '-') return name;
-    const std::string parent = name.substr(0, comma);
-    const std::string rest = name.substr(comma + 1);
-    if (rest.find(',') != std::string::npos && rest.back() != '-') return name;
-    if (rest.find("ESTER") != std::string::npos) return name;  // acid, ester: no plain inversion
-    if (rest.back() == '-') return rest.substr(0, rest.size() - 1) + parent;
-    return rest + "-" + parent;
-}
-
-NameBook::NameBook(const SourceTables& tables, const std::vector<std::string>& casInOrder,
-                   std::size_t maxLength) {
-    std::set<std::string> taken;  // letters and digits of every name given
-    for (const std::string& cas : casInOrder) {
-        std::vector<std::string> fitting;
-        const std::vector<std::string> candidates = candidateNames(tables, cas);
-        for (const std::string& n : candidates)
-            if (n.size() <= maxLength) fitting.push_back(n);
-        if (fitting.empty()) {
-            const std::string shortened = chooseName(candidates, maxLength);
-            if (!shortened.empty()) fitting.push_back(shortened);
-        }
-        for (const std::string& n : fitting) {
-            std::string key;
-            for (char c : n)
-                if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) key += c;
-            if (taken.insert(key).second) {
-                m_names.emplace(cas, n);
-                break;
-            }
-        }
-    }
-}
-
-const std::string* NameBook::name(const std::string& cas) const {
-    const auto it = m_names.find(cas);
-    return it == m_names.end() ? nullptr : &it->second;
 }
 
 std::string chooseName(const std::vector<std::string>& candidates, std::size_t maxLength) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,30 +21,9 @@ std::string normalizeName(std::string_view sourceName);
 // table's common name; each normalised, empty ones left out.
 std::vector<std::string> candidateNames(const SourceTables& tables, const std::string& cas);
 
-// An index-style name (parent, then the substituents after a comma, as CAS
-// index names read: DODECANE,2-METHYL-, SULFIDE,ETHYL-PENTYL) in natural
-// order (2-METHYLDODECANE, ETHYL-PENTYL-SULFIDE); other names unchanged.
-std::string naturalOrder(const std::string& name);
-
 // The first candidate of at most maxLength characters; failing that, the
 // first candidate shortened by the usual abbreviations when that fits; empty
 // when none fits.
 std::string chooseName(const std::vector<std::string>& candidates, std::size_t maxLength);
-
-// One main-file name per compound, the same on every page: names are given
-// once, in order of how widely a compound is tabulated (the more common one
-// keeps the plain name), each the first of its candidates whose letters and
-// digits are not already taken, so no two compounds differ only by
-// punctuation or blanks.
-class NameBook {
-  public:
-    NameBook(const SourceTables& tables, const std::vector<std::string>& casInOrder,
-             std::size_t maxLength);
-    // Nothing when the compound has no name that fits and is free.
-    const std::string* name(const std::string& cas) const;
-
-  private:
-    std::map<std::string, std::string> m_names;
-};
 
 }  // namespace chemeng::datagen

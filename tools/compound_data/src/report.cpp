@@ -76,15 +76,14 @@ std::string FileReport::markdown() const {
     return md;
 }
 
-std::string reportMarkdown(const std::vector<FileReport>& reports,
-                           const ConsistencyReport& consistency, const std::string& sourceNote) {
+std::string reportMarkdown(const std::vector<FileReport>& reports, const std::string& sourceNote) {
     std::string md =
         "# Compound data: generation report\n\n"
         "Written by tools/compound_data together with the files it describes; do not edit by "
         "hand.\n\n" +
         sourceNote + "\n\n";
     for (const FileReport& r : reports) md += r.markdown();
-    return md + consistency.markdown();
+    return md;
 }
 
 }  // namespace chemeng::datagen

@@ -1,11 +1,8 @@
 #pragma once
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
-
-#include "consistency_report.h"
 
 namespace chemeng::datagen {
 
@@ -22,9 +19,6 @@ class FileReport {
     // A source row that failed its check; the next source was tried.
     void failedCheck(const std::string& why) { ++m_failedChecks[why]; }
     void note(std::string text) { m_notes.push_back(std::move(text)); }
-    // A compound written to the file (by CAS).
-    void compound(const std::string& cas) { m_compounds.insert(cas); }
-    const std::set<std::string>& compounds() const { return m_compounds; }
 
     // A fit accepted into the file; deviation as a fraction (0.01 = 1 %).
     void fit(const std::string& kind, const std::string& compound, double deviation);
@@ -49,10 +43,8 @@ class FileReport {
     std::map<std::string, int> m_failedChecks;
     std::map<std::string, std::vector<Fit>> m_fits;
     std::vector<std::string> m_notes;
-    std::set<std::string> m_compounds;
 };
 
-std::string reportMarkdown(const std::vector<FileReport>& reports,
-                           const ConsistencyReport& consistency, const std::string& sourceNote);
+std::string reportMarkdown(const std::vector<FileReport>& reports, const std::string& sourceNote);
 
 }  // namespace chemeng::datagen

@@ -70,30 +70,8 @@ SourceTable SourceTable::read(const std::filesystem::path& path, Layout layout,
         if (inserted) table.m_keys.push_back(key);
         it->second.push_back(table.m_rows.size());
         table.m_rows.push_back(std::move(row));
-        table.m_rowKeys.push_back(key);
     }
     return table;
-}
-
-int SourceTable::removeRowsIf(const std::function<bool(const std::string&, const Row&)>& drop) {
-    std::vector<Row> rows;
-    std::vector<std::string> rowKeys;
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (!drop(m_rowKeys[i], m_rows[i])) {
-            rows.push_back(std::move(m_rows[i]));
-            rowKeys.push_back(std::move(m_rowKeys[i]));
-        }
-    const int removed = static_cast<int>(m_rows.size() - rows.size());
-    m_rows = std::move(rows);
-    m_rowKeys = std::move(rowKeys);
-    m_index.clear();
-    for (std::size_t i = 0; i < m_rows.size(); ++i) m_index[m_rowKeys[i]].push_back(i);
-    // Keep the first-appearance order of the keys that remain.
-    std::vector<std::string> ordered;
-    for (const std::string& k : m_keys)
-        if (m_index.contains(k)) ordered.push_back(k);
-    m_keys = std::move(ordered);
-    return removed;
 }
 
 const SourceTable::Row* SourceTable::find(std::string_view cas) const {

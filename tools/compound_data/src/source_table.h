@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -46,19 +45,9 @@ class SourceTable {
     // Keys in file order, first appearance only.
     const std::vector<std::string>& keys() const { return m_keys; }
 
-    // Removes the rows for which drop(key, row) is true; returns how many.
-    int removeRowsIf(const std::function<bool(const std::string&, const Row&)>& drop);
-
-    // Every row with its key, in file order.
-    template <typename F>
-    void forEachRow(F&& f) const {
-        for (std::size_t i = 0; i < m_rows.size(); ++i) f(m_rowKeys[i], m_rows[i]);
-    }
-
   private:
     std::vector<std::string> m_header;
     std::vector<Row> m_rows;
-    std::vector<std::string> m_rowKeys;
     std::map<std::string, std::vector<std::size_t>, std::less<>> m_index;
     std::vector<std::string> m_keys;
 };

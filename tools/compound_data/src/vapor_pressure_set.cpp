@@ -10,7 +10,6 @@
 #include "fixed_line.h"
 #include "least_squares.h"
 #include "main_entry.h"
-#include "names.h"
 #include "number_text.h"
 
 namespace chemeng::datagen {
@@ -75,11 +74,7 @@ struct Row {
     bool inPhysicalProperties;
     int commonness;
     bool checkedAtTb;
-    double tb_K;
 };
-
-constexpr const char* kTbAntoineCheck =
-    "Tb and Antoine constants together: Psat(Tb) within 1 % of 760 mmHg";
 
 }  // namespace
 
@@ -151,17 +146,16 @@ std::vector<AntoineSet> antoineCandidates(const SourceTables& t, const std::stri
 std::vector<std::string> buildPsatFile(const SourceTables& t,
                                        const std::set<std::string>& miscellaneous,
                                        const std::set<std::string>& physicalProperties,
-                                       const NameBook& names, FileReport& report,
-                                       ConsistencyReport& consistency) {
+                                       FileReport& report) {
     std::vector<Row> rows;
     for (const std::string& cas :
          casUnion({&t.polingAntoine, &t.perry28VaporPressure, &t.landoltAntoine})) {
         auto entry = mainEntry(t, cas, miscellaneous, report);
         if (!entry) continue;
         const auto tb = compoundConstants(t, cas).tb;
+        const std::vector<double> boilingPoints = tabulatedBoilingPoints(t, cas);
         std::optional<Row> chosen;
         bool anyChecked = false;
-        bool replaced = false;  // a set ahead of the one chosen failed at Tb
         for (const AntoineSet& set : antoineCandidates(t, cas, report)) {
             const auto text = written(set);
             if (!text) {
@@ -180,39 +174,22 @@ std::vector<std::string> buildPsatFile(const SourceTables& t,
                     const auto p = [&](double tk) {
                         return antoineMmHg(a, b, c, tk - kCelsiusOffset);
                     };
-                    if (!meetsBoilingPoint({tb->value}, p)) {
+                    if (!meetsBoilingPoint(boilingPoints, p)) {
                         report.failedCheck(set.source + ": more than 1 % from 760 mmHg at Tb");
-                        replaced = true;
                         continue;
                     }
                 }
             }
-            chosen = Row{*entry,
-                         set,
-                         *text,
-                         physicalProperties.contains(cas),
-                         t.commonness(cas),
-                         checked,
-                         tb ? tb->value : 0.0};
+            chosen = Row{*entry, set, *text, physicalProperties.contains(cas), t.commonness(cas),
+                         checked};
             break;
         }
-        if (chosen && chosen->checkedAtTb)
-            consistency.count(kTbAntoineCheck, replaced ? ConsistencyReport::Outcome::Corrected
-                                                        : ConsistencyReport::Outcome::Passed);
         if (!chosen) {
-            if (anyChecked) {
-                consistency.count(kTbAntoineCheck, ConsistencyReport::Outcome::Dropped);
-                consistency.note(kTbAntoineCheck,
-                                 chooseName(candidateNames(t, cas), kMainNameWidth) + " (" + cas +
-                                     "): no Antoine set gives 760 mmHg within 1 % at Tb " +
-                                     fixedText(tb->value, 2) + " K; Tb kept, no Psat.txt row");
-                report.reject("Tb and Antoine constants cannot be reconciled (Tb kept)");
-            } else {
-                report.reject("no usable Antoine set");
-            }
+            report.reject(anyChecked ? "every Antoine set more than 1 % from 760 mmHg at Tb"
+                                     : "no usable Antoine set");
             continue;
         }
-        if (!nameFromBook(names, chosen->entry, report)) continue;
+        if (!addNames(t, chosen->entry, report)) continue;
         rows.push_back(std::move(*chosen));
     }
 
@@ -223,6 +200,7 @@ std::vector<std::string> buildPsatFile(const SourceTables& t,
         if (a.commonness != b.commonness) return a.commonness > b.commonness;
         return casNumber(a.entry.cas) < casNumber(b.entry.cas);
     });
+    assignUniqueNames(rows, report);
     if (rows.size() > kMaxMainRows) {
         for (std::size_t i = kMaxMainRows; i < rows.size(); ++i) report.reject(reason::kOverLimit);
         rows.resize(kMaxMainRows);
@@ -242,16 +220,6 @@ std::vector<std::string> buildPsatFile(const SourceTables& t,
             continue;
         }
         lines.push_back(line.text());
-        report.compound(r.entry.cas);
-        if (r.checkedAtTb) {
-            const double a = *parseNumber(r.text.a), b = *parseNumber(r.text.b),
-                         c = *parseNumber(r.text.c);
-            const double d =
-                std::abs(antoineMmHg(a, b, c, r.tb_K - kCelsiusOffset) / kAtmosphere_mmHg - 1.0);
-            consistency.worst(kTbAntoineCheck, d,
-                              r.entry.name + ": " + fixedText(100.0 * d, 2) +
-                                  " % from 760 mmHg at " + fixedText(r.tb_K, 2) + " K");
-        }
         report.source(r.set.source);
         if (!r.checkedAtTb) report.source("(not checked: no Tb within 20 degC of the range)");
         if (r.set.source == "Perry 2-8 fit")

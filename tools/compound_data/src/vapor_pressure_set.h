@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "consistency_report.h"
-#include "names.h"
 #include "report.h"
 #include "source_tables.h"
 
@@ -42,7 +40,6 @@ bool meetsBoilingPoint(const std::vector<double>& boilingPoints_K,
 std::vector<std::string> buildPsatFile(const SourceTables& tables,
                                        const std::set<std::string>& miscellaneous,
                                        const std::set<std::string>& physicalProperties,
-                                       const NameBook& names, FileReport& report,
-                                       ConsistencyReport& consistency);
+                                       FileReport& report);
 
 }  // namespace chemeng::datagen
