@@ -438,28 +438,29 @@ void WindowTest::letterGroupDropDownsScroll() {
 
 void WindowTest::leavingAPageWithTextThatIsNotANumberIsRefused() {
     Window window;
-    QWidget* page = window.page(kHeatCaps);
+    QWidget* page = window.page(kVaporPressure);
     QTabBar* bar = window.sheet.tabs()->tabBar();
-    auto* cp = control<QLineEdit>(page, HeatCapsCtl::Cp);
-    QVERIFY(!cp->isReadOnly());
-    cp->setFocus(Qt::MouseFocusReason);
-    cp->selectAll();
-    QTest::keyClicks(cp, "12abc");
+    // An Antoine constant: a number the page holds, open to typing.
+    auto* coefficient = control<QLineEdit>(page, VaporPressureCtl::A);
+    QVERIFY(!coefficient->isReadOnly());
+    coefficient->setFocus(Qt::MouseFocusReason);
+    coefficient->selectAll();
+    QTest::keyClicks(coefficient, "12abc");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(kEnthalpies).center());
-    QCOMPARE(window.log.messages, QStringList{"Cp: '12abc' is not a number"});
-    QCOMPARE(window.sheet.tabs()->currentIndex(), int(kHeatCaps));
-    QCOMPARE(QApplication::focusWidget(), cp);
+    QCOMPARE(window.log.messages, QStringList{"A: '12abc' is not a number"});
+    QCOMPARE(window.sheet.tabs()->currentIndex(), int(kVaporPressure));
+    QCOMPARE(QApplication::focusWidget(), coefficient);
 
     // A number, or nothing, lets the user go.
-    cp->selectAll();
-    QTest::keyClicks(cp, "12.5");
+    coefficient->selectAll();
+    QTest::keyClicks(coefficient, "12.5");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(kEnthalpies).center());
     QCOMPARE(window.sheet.tabs()->currentIndex(), int(kEnthalpies));
-    window.page(kHeatCaps);
-    cp->setFocus(Qt::MouseFocusReason);
-    cp->selectAll();
-    QTest::keyClick(cp, Qt::Key_Backspace);
-    QCOMPARE(cp->text(), QString());
+    window.page(kVaporPressure);
+    coefficient->setFocus(Qt::MouseFocusReason);
+    coefficient->selectAll();
+    QTest::keyClick(coefficient, Qt::Key_Backspace);
+    QCOMPARE(coefficient->text(), QString());
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(kSteam).center());
     QCOMPARE(window.sheet.tabs()->currentIndex(), int(kSteam));
 
