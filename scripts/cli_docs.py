@@ -64,6 +64,25 @@ def parse_entry(head, description):
     return Entry(names, takes_value, choices, description)
 
 
+# Options whose help names their values in words ("...: C, F or K (default C)")
+# rather than as a CLI11 set.
+WORDED_CHOICES = re.compile(r"^--([a-z]+-)?(unit|system|phase|basis|format|formulation)$")
+
+
+def choices_in_words(entry):
+    """The values listed after the last colon of an option's description, with
+    notes in parentheses left out: 'kPa (default), bar, mmHg' gives kPa, bar,
+    mmHg. Only for the options that name units and similar choices."""
+    if not any(WORDED_CHOICES.match(name) for name in entry.names):
+        return []
+    listed = entry.description.rpartition(":")[2]
+    listed = re.sub(r"\([^)]*\)", " ", listed)
+    words = [w.strip() for w in re.split(r",|\bor\b", listed)]
+    if not words or not all(re.fullmatch(r"[A-Za-z0-9]{1,12}", w) for w in words):
+        return []
+    return words
+
+
 def parse_help(text, path):
     command = Command(path)
     section = None
@@ -92,6 +111,9 @@ def parse_help(text, path):
             last = entries[section][-1]
             last.description = (last.description + " " + line.strip()).strip()
     command.description = " ".join(d for d in description if d)
+    for entry in entries["Options"]:
+        if entry.takes_value and not entry.choices:
+            entry.choices = choices_in_words(entry)
     command.options = entries["Options"]
     command.positionals = entries["Positionals"]
     command.subcommands = [Command(path + [e.names[0]], e.description)
