@@ -232,7 +232,7 @@ void QtDialog::buildControls() {
     // A group box is a container: the controls within its cells are laid out
     // inside it, so its frame and title never cross them.
     struct Box {
-        const ControlSpec* spec;
+        const ControlSpec* controlSpec;
         QGridLayout* grid;
     };
     std::vector<Box> boxes;
@@ -241,9 +241,9 @@ void QtDialog::buildControls() {
         const Cells cells = cellsOf(entry);
         const Box* found = nullptr;
         for (const Box& box : boxes) {
-            const Cells around = cellsOf(*box.spec);
-            if (box.spec != &entry && around.contains(cells) &&
-                (found == nullptr || around.area() < cellsOf(*found->spec).area()))
+            const Cells around = cellsOf(*box.controlSpec);
+            if (box.controlSpec != &entry && around.contains(cells) &&
+                (found == nullptr || around.area() < cellsOf(*found->controlSpec).area()))
                 found = &box;
         }
         return found;
@@ -257,7 +257,7 @@ void QtDialog::buildControls() {
     const auto place = [&](QWidget* widget, const ControlSpec& entry) {
         const Cells cells = cellsOf(entry);
         if (const Box* box = innermostBox(entry)) {
-            const Cells around = cellsOf(*box->spec);
+            const Cells around = cellsOf(*box->controlSpec);
             box->grid->addWidget(widget, cells.row - around.row, cells.column - around.column,
                                  cells.rowSpan, cells.columnSpan);
         } else {

@@ -23,15 +23,15 @@ constexpr auto kText = FieldRole::Text;
 constexpr auto kNumber = FieldRole::Number;
 
 CompoundPageSpec makeSpec(std::string_view command, PageKind page, PickerView picker) {
-    CompoundPageSpec spec{};
-    spec.command = command;
-    spec.page = page;
-    spec.picker = picker;
-    return spec;
+    CompoundPageSpec pageDescription{};
+    pageDescription.command = command;
+    pageDescription.page = page;
+    pageDescription.picker = picker;
+    return pageDescription;
 }
 
-template <typename Spec>
-void setUnitRadios(Spec& p, int celsius, int fahrenheit, int kelvin) {
+template <typename PageDescription>
+void setUnitRadios(PageDescription& p, int celsius, int fahrenheit, int kelvin) {
     p.unitRadios[0] = celsius;
     p.unitRadios[1] = fahrenheit;
     p.unitRadios[2] = kelvin;

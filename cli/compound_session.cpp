@@ -69,12 +69,13 @@ const char* temperatureUnitLabel(int unit) {
     return unit == 1 ? "°F" : unit == 2 ? "K" : "°C";
 }
 
-CompoundSession::CompoundSession(const CompoundPageSpec& spec, const std::filesystem::path& dataDir,
+CompoundSession::CompoundSession(const CompoundPageSpec& pageDescription,
+                                 const std::filesystem::path& dataDir,
                                  const CompoundIdentifiers& identifiers)
-    : m_spec(spec),
+    : m_spec(pageDescription),
       m_identifiers(identifiers),
-      m_runner(pageEntry(spec.page), dataDir),
-      m_table(loadTable(spec.page, dataDir)) {
+      m_runner(pageEntry(pageDescription.page), dataDir),
+      m_table(loadTable(pageDescription.page, dataDir)) {
     for (const std::string& message : m_runner.takeMessages())
         m_loadMessages.push_back(withPathTried(message, dataDir));
     const int rows = m_table.mainCount + m_table.miscCount;
@@ -146,25 +147,29 @@ void CompoundSession::choose(const CompoundEntry& compound, const CompoundReques
     }
 }
 
-Field CompoundSession::makeField(const FieldSpec& spec, int row,
+Field CompoundSession::makeField(const FieldSpec& pageDescription, int row,
                                  const CompoundRequest& request) const {
-    Field f{std::string(spec.key),  std::string(spec.label),
-            std::string(spec.unit), m_runner.dialogView().windowText(spec.id),
-            std::nullopt,           spec.role == FieldRole::Text};
+    Field f{std::string(pageDescription.key),
+            std::string(pageDescription.label),
+            std::string(pageDescription.unit),
+            m_runner.dialogView().windowText(pageDescription.id),
+            std::nullopt,
+            pageDescription.role == FieldRole::Text};
     // The files pad some cells with blanks (the enthalpy of formation keeps
     // its column's); the command line prints the value alone.
     f.text = trimmedRight(f.text);
     f.text.erase(0, f.text.find_first_not_of(' '));
-    if (spec.role == FieldRole::Temperature) {
+    if (pageDescription.role == FieldRole::Temperature) {
         f.unit = temperatureUnitLabel(request.unit);
         f.label += " (" + f.unit + ")";
-        f.value = spec.key == "reference_temperature" ? request.reference : request.temperature;
+        f.value = pageDescription.key == "reference_temperature" ? request.reference
+                                                                 : request.temperature;
     } else if (f.isText) {
         // no number
-    } else if (spec.cell >= 0 && !f.text.empty()) {
-        f.value = cellNumber(m_table, row, spec.cell) * spec.scale;
+    } else if (pageDescription.cell >= 0 && !f.text.empty()) {
+        f.value = cellNumber(m_table, row, pageDescription.cell) * pageDescription.scale;
     } else if (m_spec.page == PageKind::PhysicalProperties && !f.text.empty()) {
-        f.value = physicalValue(m_table, row, spec.key);
+        f.value = physicalValue(m_table, row, pageDescription.key);
     }
     return f;
 }
@@ -252,8 +257,8 @@ Answer CompoundSession::answer(const CompoundEntry& compound, const CompoundRequ
     }
 
     Answer a;
-    for (const FieldSpec& spec : m_spec.compoundFields)
-        a.fields.push_back(makeField(spec, compound.row, request));
+    for (const FieldSpec& pageDescription : m_spec.compoundFields)
+        a.fields.push_back(makeField(pageDescription, compound.row, request));
     if (m_spec.hasPhases()) {
         a.fields.push_back({"phase", "Phase", "", request.phase == Phase::Gas ? "gas" : "liquid",
                             std::nullopt, true});
@@ -261,8 +266,8 @@ Answer CompoundSession::answer(const CompoundEntry& compound, const CompoundRequ
     const auto& phaseFields = request.phase == Phase::Liquid && m_spec.hasPhases()
                                   ? m_spec.liquidFields
                                   : m_spec.gasFields;
-    for (const FieldSpec& spec : phaseFields)
-        a.fields.push_back(makeField(spec, compound.row, request));
+    for (const FieldSpec& pageDescription : phaseFields)
+        a.fields.push_back(makeField(pageDescription, compound.row, request));
     if (m_spec.computes()) {
         if (m_spec.hasReference())
             a.fields.push_back(makeField(m_spec.reference, compound.row, request));

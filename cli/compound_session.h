@@ -32,7 +32,7 @@ struct CompoundRequest {
 // the whole run.
 class CompoundSession {
   public:
-    CompoundSession(const CompoundPageSpec& spec, const std::filesystem::path& dataDir,
+    CompoundSession(const CompoundPageSpec& pageDescription, const std::filesystem::path& dataDir,
                     const CompoundIdentifiers& identifiers);
 
     // Messages the page showed while loading its files.
@@ -48,7 +48,8 @@ class CompoundSession {
 
   private:
     void choose(const CompoundEntry& compound, const CompoundRequest& request);
-    Field makeField(const FieldSpec& spec, int row, const CompoundRequest& request) const;
+    Field makeField(const FieldSpec& pageDescription, int row,
+                    const CompoundRequest& request) const;
     Field resultField(int row, const CompoundRequest& request, const ResultValue& value) const;
     Failure failureFor(const std::string& message, const CompoundRequest& request,
                        const ResultValue& value) const;

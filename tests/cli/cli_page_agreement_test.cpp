@@ -27,10 +27,11 @@ class CliPageAgreement : public ::testing::Test {
 
     // Plays choose-compound, phase, unit, typing and Enter on the page; the
     // text of every control afterwards.
-    std::map<int, std::string> byHand(const cli::CompoundPageSpec& spec, int compoundControl,
-                                      const std::string& compound, int phaseRadio, int unitRadio,
+    std::map<int, std::string> byHand(const cli::CompoundPageSpec& pageDescription,
+                                      int compoundControl, const std::string& compound,
+                                      int phaseRadio, int unitRadio,
                                       std::vector<std::pair<int, std::string>> typed) {
-        const PageEntry& entry = pageEntry(spec.page);
+        const PageEntry& entry = pageEntry(pageDescription.page);
         HeadlessDialog dialog(*entry.layout);
         auto page = entry.make(dialog, m_root.path() / "data");
         dialog.attach(*page);
@@ -42,10 +43,12 @@ class CliPageAgreement : public ::testing::Test {
         dialog.pressEnter();
         EXPECT_TRUE(dialog.messages().empty());
         std::map<int, std::string> shown;
-        for (const auto* fields : {&spec.compoundFields, &spec.gasFields, &spec.liquidFields}) {
+        for (const auto* fields : {&pageDescription.compoundFields, &pageDescription.gasFields,
+                                   &pageDescription.liquidFields}) {
             for (const cli::FieldSpec& f : *fields) shown[f.id] = dialog.windowText(f.id);
         }
-        if (spec.computes()) shown[spec.result.id] = dialog.windowText(spec.result.id);
+        if (pageDescription.computes())
+            shown[pageDescription.result.id] = dialog.windowText(pageDescription.result.id);
         return shown;
     }
 
@@ -55,9 +58,9 @@ class CliPageAgreement : public ::testing::Test {
         return text;
     }
 
-    void expectSameAsPage(const cli::CompoundPageSpec& spec, const std::string& arguments,
-                          bool liquid, const std::map<int, std::string>& page,
-                          double tolerance = 1e-9) {
+    void expectSameAsPage(const cli::CompoundPageSpec& pageDescription,
+                          const std::string& arguments, bool liquid,
+                          const std::map<int, std::string>& page, double tolerance = 1e-9) {
         const CliRun r = runCli(m_root.path(), arguments);
         ASSERT_EQ(r.status, 0) << r.err;
         std::map<std::string, std::string> printed;
@@ -66,54 +69,62 @@ class CliPageAgreement : public ::testing::Test {
             const auto colon = line.find(": ");
             if (colon != std::string::npos) printed[line.substr(0, colon)] = line.substr(colon + 2);
         }
-        auto fields = spec.compoundFields;
-        const auto& phase = liquid ? spec.liquidFields : spec.gasFields;
+        auto fields = pageDescription.compoundFields;
+        const auto& phase = liquid ? pageDescription.liquidFields : pageDescription.gasFields;
         fields.insert(fields.end(), phase.begin(), phase.end());
         for (const cli::FieldSpec& f : fields) {
             ASSERT_EQ(printed.count(std::string(f.label)), 1u) << f.label << "\n" << r.out;
             EXPECT_EQ(printed[std::string(f.label)], trimmed(page.at(f.id))) << f.label;
         }
-        if (!spec.computes()) return;
-        const std::string resultLabel =
-            std::string(spec.result.label) + " (" + std::string(spec.result.unit) + ")";
-        EXPECT_EQ(printed[resultLabel], page.at(spec.result.id)) << r.out;
+        if (!pageDescription.computes()) return;
+        const std::string resultLabel = std::string(pageDescription.result.label) + " (" +
+                                        std::string(pageDescription.result.unit) + ")";
+        EXPECT_EQ(printed[resultLabel], page.at(pageDescription.result.id)) << r.out;
 
         const CliRun json = runCli(m_root.path(), arguments + " --json");
         ASSERT_EQ(json.status, 0) << json.err;
-        const double full = nlohmann::json::parse(json.out)[std::string(spec.result.key)];
-        EXPECT_NEAR(*roundToThousandths(full), parseLeadingNumber(page.at(spec.result.id)),
-                    tolerance);
+        const double full =
+            nlohmann::json::parse(json.out)[std::string(pageDescription.result.key)];
+        EXPECT_NEAR(*roundToThousandths(full),
+                    parseLeadingNumber(page.at(pageDescription.result.id)), tolerance);
     }
 
     TempDataDir m_root;
 };
 
 TEST_F(CliPageAgreement, PhysicalProperties) {
-    const auto& spec = *cli::findCompoundPage("physical");
+    const auto& pageDescription = *cli::findCompoundPage("physical");
+    expectSameAsPage(pageDescription, "physical AMMONIA", false,
+                     byHand(pageDescription, pageDescription.picker.controls.miscNames,
+                            "AMMONIA" + std::string(20, ' '), 0, 0, {}));
     expectSameAsPage(
-        spec, "physical AMMONIA", false,
-        byHand(spec, spec.picker.controls.miscNames, "AMMONIA" + std::string(20, ' '), 0, 0, {}));
-    expectSameAsPage(spec, "physical ETHANOL", false,
-                     byHand(spec, spec.picker.controls.groupEtoH, "ETHANOL", 0, 0, {}));
+        pageDescription, "physical ETHANOL", false,
+        byHand(pageDescription, pageDescription.picker.controls.groupEtoH, "ETHANOL", 0, 0, {}));
 }
 
 TEST_F(CliPageAgreement, HeatCapacity) {
-    const auto& spec = *cli::findCompoundPage("heat-capacity");
-    expectSameAsPage(spec, "heat-capacity METHANE --phase gas --temperature 500 --unit K", false,
-                     byHand(spec, spec.picker.controls.groupMtoQ, "METHANE", spec.gasRadio,
-                            spec.unitRadios[2], {{spec.temperature.id, "500"}}));
+    const auto& pageDescription = *cli::findCompoundPage("heat-capacity");
+    expectSameAsPage(pageDescription,
+                     "heat-capacity METHANE --phase gas --temperature 500 --unit K", false,
+                     byHand(pageDescription, pageDescription.picker.controls.groupMtoQ, "METHANE",
+                            pageDescription.gasRadio, pageDescription.unitRadios[2],
+                            {{pageDescription.temperature.id, "500"}}));
     // °C on this page adds 273; the command line must add the same.
-    expectSameAsPage(spec, "heat-capacity NITROGEN --phase gas --temperature 25C", false,
-                     byHand(spec, spec.picker.controls.miscNames, "NITROGEN        ", spec.gasRadio,
-                            spec.unitRadios[0], {{spec.temperature.id, "25"}}));
+    expectSameAsPage(
+        pageDescription, "heat-capacity NITROGEN --phase gas --temperature 25C", false,
+        byHand(pageDescription, pageDescription.picker.controls.miscNames, "NITROGEN        ",
+               pageDescription.gasRadio, pageDescription.unitRadios[0],
+               {{pageDescription.temperature.id, "25"}}));
 }
 
 TEST_F(CliPageAgreement, Enthalpy) {
-    const auto& spec = *cli::findCompoundPage("enthalpy");
+    const auto& pageDescription = *cli::findCompoundPage("enthalpy");
     expectSameAsPage(
-        spec, "enthalpy NITROGEN --phase gas --temperature 500 --reference 300 --unit K", false,
-        byHand(spec, spec.picker.controls.miscNames, "NITROGEN        ", spec.gasRadio,
-               spec.unitRadios[2], {{spec.temperature.id, "500"}, {spec.reference.id, "300"}}),
+        pageDescription, "enthalpy NITROGEN --phase gas --temperature 500 --reference 300 --unit K",
+        false,
+        byHand(pageDescription, pageDescription.picker.controls.miscNames, "NITROGEN        ",
+               pageDescription.gasRadio, pageDescription.unitRadios[2],
+               {{pageDescription.temperature.id, "500"}, {pageDescription.reference.id, "300"}}),
         // The page rounds A3 = c/3 up to a multiple of 1e-10 before use; the
         // full value integrates c/3 itself. The two differ by at most
         // 1e-10 * (T³ - Tr³) and one rounding step.
@@ -121,20 +132,23 @@ TEST_F(CliPageAgreement, Enthalpy) {
 }
 
 TEST_F(CliPageAgreement, Density) {
-    const auto& spec = *cli::findCompoundPage("density");
-    expectSameAsPage(spec, "density BENZENE --temperature 77 --unit F", false,
-                     byHand(spec, spec.picker.controls.groupAtoD, "BENZENE", 0, spec.unitRadios[1],
-                            {{spec.temperature.id, "77"}}));
+    const auto& pageDescription = *cli::findCompoundPage("density");
+    expectSameAsPage(
+        pageDescription, "density BENZENE --temperature 77 --unit F", false,
+        byHand(pageDescription, pageDescription.picker.controls.groupAtoD, "BENZENE", 0,
+               pageDescription.unitRadios[1], {{pageDescription.temperature.id, "77"}}));
 }
 
 TEST_F(CliPageAgreement, VaporPressure) {
-    const auto& spec = *cli::findCompoundPage("vapor-pressure");
-    expectSameAsPage(spec, "vapor-pressure WATER --temperature 25", false,
-                     byHand(spec, spec.picker.controls.groupRtoX, "WATER", 0, spec.unitRadios[0],
-                            {{spec.temperature.id, "25"}}));
-    expectSameAsPage(spec, "vapor-pressure AMMONIA --temperature 240K", false,
-                     byHand(spec, spec.picker.controls.miscNames, "AMMONIA" + std::string(20, ' '),
-                            0, spec.unitRadios[2], {{spec.temperature.id, "240"}}));
+    const auto& pageDescription = *cli::findCompoundPage("vapor-pressure");
+    expectSameAsPage(
+        pageDescription, "vapor-pressure WATER --temperature 25", false,
+        byHand(pageDescription, pageDescription.picker.controls.groupRtoX, "WATER", 0,
+               pageDescription.unitRadios[0], {{pageDescription.temperature.id, "25"}}));
+    expectSameAsPage(pageDescription, "vapor-pressure AMMONIA --temperature 240K", false,
+                     byHand(pageDescription, pageDescription.picker.controls.miscNames,
+                            "AMMONIA" + std::string(20, ' '), 0, pageDescription.unitRadios[2],
+                            {{pageDescription.temperature.id, "240"}}));
 }
 
 }  // namespace
